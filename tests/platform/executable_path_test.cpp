@@ -1,0 +1,21 @@
+#include "platform/executable_path.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ExecutablePath, NamesThisTestProgram) {
+  std::string path = platform::ExecutablePath();
+  ASSERT_FALSE(path.empty());
+  EXPECT_EQ(path.front(), '/');
+  EXPECT_NE(path.find("test_platform"), std::string::npos);
+}
+
+TEST(ExecutablePath, OverrideIsReturnedUntilCleared) {
+  platform::SetExecutablePathOverride("/tmp/elsewhere/wannianli");
+  EXPECT_EQ(platform::ExecutablePath(), "/tmp/elsewhere/wannianli");
+  platform::SetExecutablePathOverride(std::nullopt);
+  EXPECT_NE(platform::ExecutablePath(), "/tmp/elsewhere/wannianli");
+}
+
+}  // namespace
