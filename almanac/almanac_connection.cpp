@@ -1,25 +1,57 @@
 #include "almanac/almanac_connection.h"
 
-#include <filesystem>
+#include <memory>
+#include <optional>
+#include <set>
 #include <string>
 
-#include "almanac/almanac_keys.h"
 #include "almanac/almanac_store.h"
 #include "almanac/cpp_sqlite3.h"
+#include "platform/file_identity.h"
 
-AlmanacConnection::AlmanacConnection() {
-  std::string path = GetAlmanacDbPath();
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return;
-  owned = std::make_unique<CppSQLite3DB>(kAlmanacBusyTimeoutMs);
-  owned->Open(path.c_str());
-  db = owned.get();
+namespace {
+
+struct KeptConnection {
+  std::string path;
+  platform::FileIdentity identity;
+  std::unique_ptr<CppSQLite3DB> db;
+  std::set<std::string> tables;
+};
+
+std::set<std::string> TableNames(CppSQLite3DB& db) {
+  std::set<std::string> names;
+  CppSQLite3Query query = db.RunQuery("select name from sqlite_master where type='table'");
+  for (; !query.AtEnd(); query.Advance()) names.insert(query.ColumnText("name"));
+  return names;
 }
 
-AlmanacConnection::~AlmanacConnection() = default;
+KeptConnection& Kept() {
+  static KeptConnection kept;
+  return kept;
+}
 
-bool HasTable(CppSQLite3DB& db, const char* name) {
-  std::string sql = "select name from sqlite_master where type='table' and name='" + QuoteText(name) + "'";
-  CppSQLite3Query query = db.RunQuery(sql.c_str());
-  return !query.AtEnd();
+}  // namespace
+
+AlmanacConnection::AlmanacConnection() {
+  KeptConnection& kept = Kept();
+  const std::string path = GetAlmanacDbPath();
+  const std::optional<platform::FileIdentity> identity = platform::GetFileIdentity(path);
+  if (!identity) {
+    kept.db.reset();
+    return;
+  }
+  if (!kept.db || kept.path != path || !(kept.identity == *identity)) {
+    kept.db.reset();
+    auto fresh = std::make_unique<CppSQLite3DB>(kAlmanacBusyTimeoutMs);
+    fresh->Open(path.c_str());
+    std::set<std::string> tables = TableNames(*fresh);
+    kept = {path, *identity, std::move(fresh), std::move(tables)};
+  }
+  db = kept.db.get();
+}
+
+void ReleaseAlmanacConnection() { Kept().db.reset(); }
+
+bool AlmanacConnection::HasTable(const std::string& name) const {
+  return db != nullptr && Kept().tables.count(name) != 0;
 }

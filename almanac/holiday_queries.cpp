@@ -21,7 +21,7 @@ bool QueryFestivalDay(const DateTimeRecord& date, std::string& festival, std::st
   AlmanacConnection db;
   if (!db) return false;
   std::string table = YearTable("festable", date);
-  if (!HasTable(*db, table.c_str())) return false;
+  if (!db.HasTable(table)) return false;
   std::string sql = "select * from " + table + " where datetime='" + DateKey(date) + "'";
   CppSQLite3Query query = db->RunQuery(sql.c_str());
   if (!query.AtEnd()) {
@@ -41,7 +41,7 @@ bool QueryWorkedDay(const DateTimeRecord& date) {
   AlmanacConnection db;
   if (!db) return false;
   std::string table = YearTable("bantable", date);
-  if (!HasTable(*db, table.c_str())) return false;
+  if (!db.HasTable(table)) return false;
   std::string sql = "select * from " + table + " where ban='" + DateKey(date) + "'";
   CppSQLite3Query query = db->RunQuery(sql.c_str());
   bool worked = !query.AtEnd();
@@ -53,7 +53,7 @@ bool QueryRestDay(const DateTimeRecord& date) {
   AlmanacConnection db;
   if (!db) return false;
   std::string table = YearTable("festable", date);
-  if (!HasTable(*db, table.c_str())) return false;
+  if (!db.HasTable(table)) return false;
   const std::string key = DateKey(date);
   std::string sql = "select * from " + table + " where holidays <> ''";
   CppSQLite3Query query = db->RunQuery(sql.c_str());
