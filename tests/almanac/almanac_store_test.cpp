@@ -213,4 +213,17 @@ TEST_F(AlmanacStoreTest, ReplacedFileIsSeenByTheNextCall) {
   EXPECT_FALSE(QueryGregorianFestival("11", out));
 }
 
+TEST_F(AlmanacStoreTest, ReplacementOfTheSameSizeAndTimeIsSeenToo) {
+  Db("create table gregtable (monthday text, festival text); insert into gregtable values ('11', 'aaa');");
+  char out[18] = {};
+  QueryGregorianFestival("11", out);
+  std::string fresh = dir.File("fresh.db");
+  RunSql(fresh, "create table gregtable (monthday text, festival text); insert into gregtable values ('11', 'bbb');");
+  ASSERT_EQ(std::filesystem::file_size(fresh), std::filesystem::file_size(dbPath));
+  std::filesystem::last_write_time(fresh, std::filesystem::last_write_time(dbPath));
+  std::filesystem::rename(fresh, dbPath);
+  QueryGregorianFestival("11", out);
+  EXPECT_STREQ(out, "bbb");
+}
+
 }  // namespace
