@@ -1,0 +1,5 @@
+#pragma once
+// The SQLite access layer in one include.
+#include "almanac/cpp_sqlite3_db.h"
+#include "almanac/cpp_sqlite3_exception.h"
+#include "almanac/cpp_sqlite3_query.h"
