@@ -76,10 +76,13 @@ GridMarks PlanHolidayMarks(const GridCells& cells, const DateTimeRecord& today, 
                       (!whole.contains({cell.date.year, cell.date.month}) && lookups.queryRestDay(cell.date));
     if (rest) marks[i].bkImage = kRestDayImage;
   }
-
-  for (std::size_t i = 0; i < cells.size(); ++i)
-    if (cells[i].visible && lookups.queryWorkedDay(cells[i].date)) marks[i].bkImage = kWorkedDayImage;
   return marks;
+}
+
+std::array<bool, kCellCount> WorkedDayCells(const GridCells& cells, const AlmanacLookups& lookups) {
+  std::array<bool, kCellCount> worked{};
+  for (std::size_t i = 0; i < cells.size(); ++i) worked[i] = cells[i].visible && lookups.queryWorkedDay(cells[i].date);
+  return worked;
 }
 
 std::optional<std::wstring_view> ChooseSelectedImageFor(const DateTimeRecord& date, const DateTimeRecord& today,

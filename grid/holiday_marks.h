@@ -38,14 +38,17 @@ using GridMarks = std::array<CellMarks, kCellCount>;
 // that month; empty pieces are skipped and anything else names no day.
 std::vector<int> ListedRestDays(std::string_view holidays, int year, int month);
 
-// Asks, in this order: the holiday row of every cell (1..42, hidden ones too, for their tooltips); whether
-// a shown cell is a rest day, only for shown days of a month the grid does not show whole (the rows found
-// through the grid cover every day of a month shown whole); whether a shown cell is a worked day.
+// Asks, in this order: the holiday row of every cell (1..42, hidden ones too, for their tooltips); then
+// whether a shown cell is a rest day, only for shown days of a month the grid does not show whole (the rows
+// found through the grid cover every day of a month shown whole).
 //
 // Backgrounds: today's cell (shown or not, any month) gets the today image; a shown rest day the rest-day
-// image unless it is today; a shown worked day the worked-day image, today included. Other cells keep
-// their background.
+// image unless it is today. Other cells keep their background.
 GridMarks PlanHolidayMarks(const GridCells& cells, const DateTimeRecord& today, const AlmanacLookups& lookups);
+
+// The shown cells that are worked days (asked in cell order). They get the worked-day image after the
+// holiday marks, today's cell included.
+std::array<bool, kCellCount> WorkedDayCells(const GridCells& cells, const AlmanacLookups& lookups);
 
 // The selected image of a cell holding `date`: worked day first, then rest day, else the default image.
 // Today's cell always gets the default image, whatever the cell showed before. Nothing for a date that is

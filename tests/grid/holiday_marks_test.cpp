@@ -20,6 +20,15 @@ GridCells CellsAfterFill(int year, int month, const DateTimeRecord& today, const
   return cells;
 }
 
+// Both steps of a refresh, as the window runs them: holiday marks, then worked days.
+GridMarks Refresh(const GridCells& cells, const DateTimeRecord& today, const AlmanacLookups& lookups) {
+  auto marks = PlanHolidayMarks(cells, today, lookups);
+  auto const worked = WorkedDayCells(cells, lookups);
+  for (int i = 0; i < kCellCount; ++i)
+    if (worked[i]) marks[i].bkImage = kWorkedDayImage;
+  return marks;
+}
+
 std::vector<int> CellsWith(const GridMarks& marks, std::wstring_view image) {
   std::vector<int> cells;
   for (int i = 0; i < kCellCount; ++i)
@@ -47,7 +56,7 @@ constexpr DateTimeRecord kFarToday{2040, 6, 6, 0, 0, 0};
 TEST(HolidayMarks, RestDaysOfTheListAreMarkedTodayKeepsItsMarker) {
   auto const almanac = SpringFestival2015();
   auto const today = Date(2015, 2, 20);
-  auto const marks = PlanHolidayMarks(CellsAfterFill(2015, 2, today), today, almanac.Lookups());
+  auto const marks = Refresh(CellsAfterFill(2015, 2, today), today, almanac.Lookups());
   EXPECT_EQ(CellsWith(marks, kRestDayImage), (std::vector<int>{18, 19, 21, 22, 23, 24}));
   EXPECT_EQ(CellsWith(marks, kTodayImage), std::vector<int>{20});
   EXPECT_EQ(CellsWith(marks, kWorkedDayImage), (std::vector<int>{15, 28}));
@@ -59,7 +68,7 @@ TEST(HolidayMarks, AFestivalThatIsNotTheFirstRestDayMarksExactlyItsRestDays) {
   // 中秋 2015: rest days 26-27 September (cells 28-29), festival on the 27th.
   FakeAlmanac a;
   a.holidayRows[{2015, 9, 27}] = {"中秋节", "zhongqiu.png", "26,27"};
-  auto const marks = PlanHolidayMarks(CellsAfterFill(2015, 9, kFarToday), kFarToday, a.Lookups());
+  auto const marks = Refresh(CellsAfterFill(2015, 9, kFarToday), kFarToday, a.Lookups());
   EXPECT_EQ(CellsWith(marks, kRestDayImage), (std::vector<int>{28, 29}));
 }
 
@@ -78,7 +87,7 @@ TEST(HolidayMarks, RunsAtTheEndOfTheGridStopAtCell42) {
   FakeAlmanac a;
   a.holidayRows[{2015, 5, 1}] = {"劳动节", "laodong.png", "01,02,03"};
   a.holidayRows[{2015, 6, 4}] = {"测试", "", "04,05,06,07,08"};
-  auto const marks = PlanHolidayMarks(CellsAfterFill(2015, 5, kFarToday), kFarToday, a.Lookups());
+  auto const marks = Refresh(CellsAfterFill(2015, 5, kFarToday), kFarToday, a.Lookups());
   EXPECT_EQ(CellsWith(marks, kRestDayImage), (std::vector<int>{6, 7, 8, 40, 41, 42}));
 }
 
@@ -89,7 +98,7 @@ TEST(HolidayMarks, AHiddenCellsKeptDateStillGivesItsRowsRestDays) {
   kept[4].date = Date(2016, 2, 8);
   FakeAlmanac a;
   a.holidayRows[{2016, 2, 8}] = {"测试", "", "05,06,07,08"};
-  auto const marks = PlanHolidayMarks(CellsAfterFill(2016, 1, kFarToday, kept), kFarToday, a.Lookups());
+  auto const marks = Refresh(CellsAfterFill(2016, 1, kFarToday, kept), kFarToday, a.Lookups());
   EXPECT_EQ(CellsWith(marks, kRestDayImage), Range(41, 42));  // the hidden cell itself is not drawn
   EXPECT_EQ(marks[4].tooltip, L"测试");
 }
@@ -102,7 +111,7 @@ TEST(HolidayMarks, NeighbourDaysWhoseRowLiesOffTheGridAreAskedForOneByOne) {
   a.holidayRows[{2023, 5, 1}] = {"劳动节", "laodong.png", "01,02,03"};
   for (auto d : {29, 30}) a.restDays.insert({2023, 4, d});
   for (auto d : {1, 2, 3}) a.restDays.insert({2023, 5, d});
-  auto const marks = PlanHolidayMarks(CellsAfterFill(2023, 5, kFarToday), kFarToday, a.Lookups());
+  auto const marks = Refresh(CellsAfterFill(2023, 5, kFarToday), kFarToday, a.Lookups());
   EXPECT_EQ(CellsWith(marks, kRestDayImage), (std::vector<int>{1, 2, 3, 4}));
   // Only the shown days of the two neighbour months are asked; May is shown whole.
   for (const auto& [y, m, d] : a.DaysAsked("rest")) EXPECT_NE(m, 5);
@@ -112,21 +121,21 @@ TEST(HolidayMarks, NeighbourDaysWhoseRowLiesOffTheGridAreAskedForOneByOne) {
 TEST(HolidayMarks, ANeighbourMonthTodayGetsTheTodayImage) {
   auto const today = Date(2015, 11, 30);
   FakeAlmanac a;
-  auto const marks = PlanHolidayMarks(CellsAfterFill(2015, 12, today), today, a.Lookups());
+  auto const marks = Refresh(CellsAfterFill(2015, 12, today), today, a.Lookups());
   EXPECT_EQ(CellsWith(marks, kTodayImage), std::vector<int>{2});
 }
 
 TEST(HolidayMarks, AWorkedDayThatIsTodayEndsWithTheWorkedImage) {
   auto const almanac = SpringFestival2015();
   auto const today = Date(2015, 2, 15);
-  auto const marks = PlanHolidayMarks(CellsAfterFill(2015, 2, today), today, almanac.Lookups());
+  auto const marks = Refresh(CellsAfterFill(2015, 2, today), today, almanac.Lookups());
   EXPECT_EQ(marks[14].bkImage, kWorkedDayImage);
   EXPECT_EQ(CellsWith(marks, kTodayImage), std::vector<int>{});
 }
 
 TEST(HolidayMarks, QuestionsComeInOrderAndHiddenCellsAreNotAskedAboutWork) {
   auto const almanac = SpringFestival2015();
-  PlanHolidayMarks(CellsAfterFill(2015, 12, kFarToday), kFarToday, almanac.Lookups());
+  Refresh(CellsAfterFill(2015, 12, kFarToday), kFarToday, almanac.Lookups());
   auto const& calls = almanac.calls;
   ASSERT_GE(calls.size(), 42u);
   for (int i = 0; i < 42; ++i) EXPECT_EQ(calls[i].what, "festivalDay");
@@ -138,7 +147,7 @@ TEST(HolidayMarks, WithoutAnAlmanacOnlyTodayIsMarked) {
   auto const today = Date(2015, 2, 19);
   auto cells = CellsAfterFill(2015, 2, today);
   cells[3].bkImage = L"stale.png";  // not the fill's business here: other cells keep their background
-  auto const marks = PlanHolidayMarks(cells, today, AlmanacLookups{});
+  auto const marks = Refresh(cells, today, AlmanacLookups{});
   EXPECT_EQ(CellsWith(marks, kTodayImage), std::vector<int>{19});
   EXPECT_EQ(marks[3].bkImage, L"stale.png");
   for (const auto& m : marks) EXPECT_FALSE(m.tooltip);
