@@ -4,11 +4,24 @@
 #include "layout.h"
 #include "piece.h"
 
+#include <numbers>
+
 namespace art {
 namespace cell {
 
 void draw_badge(cairo_t* cr, const char* glyph, Rgba fill) {
-  fill_rounded(cr, kBadge, 3, fill);
+  // Its outer corner follows the mark's rounded corner; the inner corners are tighter.
+  const double pi = std::numbers::pi;
+  const Box b = kBadge;
+  const double small = 3;
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, b.x + b.w - kRadius, b.y + kRadius, kRadius, -pi / 2, 0);
+  cairo_arc(cr, b.x + b.w - small, b.y + b.h - small, small, 0, pi / 2);
+  cairo_arc(cr, b.x + small, b.y + b.h - small, small, pi / 2, pi);
+  cairo_arc(cr, b.x + small, b.y + small, small, pi, 3 * pi / 2);
+  cairo_close_path(cr);
+  set_source(cr, fill);
+  cairo_fill(cr);
   draw_text(cr, glyph, {kBadge.x, kBadge.y, kBadge.w, kBadge.h},
             {.px = 10, .bold = true, .colour = palette::body, .align = Align::centre});
 }

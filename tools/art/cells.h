@@ -9,8 +9,9 @@ namespace art::cell {
 // so the marks of neighbouring cells keep a 2 px gap and never cover each other.
 inline constexpr Box kMarkBox{2, 1, 45, 48};
 inline constexpr double kRadius = 6;
-// The corner badge sits right of the day number and above the second line.
-inline constexpr Box kBadge{34, 3, 12, 12};
+// The badge is a tag in the top-right corner of the mark: right of the day number (at most
+// "28" in 16 px, about x 15..33) and above the second line (y >= 28).
+inline constexpr Box kBadge{35, 1, 12, 12};
 
 void draw_badge(cairo_t* cr, const char* glyph, Rgba fill);
 

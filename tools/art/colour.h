@@ -20,10 +20,10 @@ inline void set_source(cairo_t* cr, Rgba c) { cairo_set_source_rgba(cr, c.r, c.g
 namespace palette {
 // The shrunk window is painted flat 0xFF278ADF by the program: the header gradient centres on it.
 constexpr Rgba brand = hex(0x278ADF);
-constexpr Rgba header_top = hex(0x3296EA);
-constexpr Rgba header_bottom = hex(0x217ED6);
+constexpr Rgba header_top = hex(0x2C8FE4);
+constexpr Rgba header_bottom = hex(0x2283D9);
 constexpr Rgba header_text = hex(0xFFFFFF);
-constexpr Rgba header_soft_text = hex(0xDCEBFB);
+constexpr Rgba header_soft_text = hex(0xEEF5FD);
 
 constexpr Rgba body = hex(0xFFFFFF);
 constexpr Rgba hairline = hex(0xE3E9F0);

@@ -31,8 +31,8 @@ inline constexpr Box now_lunarMonth{170, 71, 100, 16};
 inline constexpr Box lbl_festival{272, 30, 56, 56};
 
 inline constexpr Box yiji_band{8, 90, 320, 34};
-inline constexpr Box yi_badge{14, 93, 14, 14};
-inline constexpr Box ji_badge{14, 107, 14, 14};
+inline constexpr Box yi_mark{14, 93, 14, 14};
+inline constexpr Box ji_mark{14, 107, 14, 14};
 inline constexpr Box lbl_yi{32, 92, 290, 16};
 inline constexpr Box lbl_ji{32, 106, 290, 16};
 
@@ -63,5 +63,35 @@ inline constexpr int kToolTileGap = 12;
 inline constexpr int kCityWidth = 240;
 inline constexpr int kCityHeight = 320;
 inline constexpr Box select_city{8, 44, 224, 268};
+
+}  // namespace art::layout
+
+namespace art::layout {
+
+struct Named {
+  const char* name;
+  Box box;
+};
+
+// The controls with a fixed place, under their skin names, as skin/LAYOUT.md lists them.
+inline constexpr Named kMainControls[] = {
+    {"root_bg", {0, 0, kWidth, kHeight}}, {"now_time", now_time},
+    {"now_temp", now_temp},
+    {"btn_app", btn_app},           {"btn_notePad", btn_notePad},
+    {"btn_screenshot", btn_screenshot}, {"btn_shutdown", btn_shutdown},
+    {"btn_suoxiao", btn_suoxiao},   {"btn_fangda", btn_suoxiao},
+    {"btn_close", btn_close},       {"now_day", now_day},
+    {"now_week", now_week},         {"now_datetime", now_datetime},
+    {"now_lunar", now_lunar},       {"now_lunarYear", now_lunarYear},
+    {"now_lunarMonth", now_lunarMonth}, {"lbl_festival", lbl_festival},
+    {"lbl_yi_mark", yi_mark},       {"lbl_ji_mark", ji_mark},
+    {"lbl_yi", lbl_yi},             {"lbl_ji", lbl_ji},
+    {"btn_up_month", btn_up_month}, {"com_year", com_year},
+    {"com_month", com_month},       {"btn_next_month", btn_next_month},
+    {"btn_today", btn_today},       {"cal", cal},
+    {"btn_soft_box_close", btn_soft_box_close}, {"btn_tools_fold", btn_tools_fold},
+    {"btn_tools_unfold", btn_tools_fold}, {"hor_tools", hor_tools},
+    {"select_city", select_city},
+};
 
 }  // namespace art::layout

@@ -102,6 +102,8 @@ void draw_header(cairo_t* cr, const Sheet& sheet, bool enlarged) {
   sheet.place(cr, "fest_guoqing.png", lbl_festival.x, lbl_festival.y);
   draw_text(cr, "祭祀 出行 嫁娶 纳采 订盟 开市 交易 立券 入宅 移徙", lbl_yi, style::almanac);
   draw_text(cr, "动土 破土 安葬 行丧", lbl_ji, style::almanac);
+  sheet.place(cr, "almanac_yi.png", yi_mark.x, yi_mark.y);
+  sheet.place(cr, "almanac_ji.png", ji_mark.x, ji_mark.y);
 }
 
 void main_preview(const Sheet& sheet, const std::string& path) {

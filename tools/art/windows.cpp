@@ -14,11 +14,14 @@ void window_frame(cairo_t* cr, double w, double h, double from_y) {
   cairo_stroke(cr);
 }
 
-void almanac_badge(cairo_t* cr, Box b, const char* glyph, Rgba ink) {
-  circle(cr, b.x + b.w / 2, b.y + b.h / 2, b.w / 2);
+// The 宜 and 忌 marks are images of their own labels: the shrunk window paints the header flat
+// and would lose them if they were part of main_bg.png.
+void almanac_mark(cairo_t* cr, const char* glyph, Rgba ink) {
+  const Box b = layout::yi_mark;
+  circle(cr, b.w / 2, b.h / 2, b.w / 2);
   set_source(cr, palette::body);
   cairo_fill(cr);
-  draw_text(cr, glyph, b, {.px = 10, .bold = true, .colour = ink, .align = Align::centre});
+  draw_text(cr, glyph, {0, 0, b.w, b.h}, {.px = 10, .bold = true, .colour = ink, .align = Align::centre});
 }
 
 void main_background(cairo_t* cr) {
@@ -26,10 +29,8 @@ void main_background(cairo_t* cr) {
   set_source(cr, palette::body);
   cairo_paint(cr);
   draw_header_band(cr);
-  // The almanac line: a faint plate with the 宜 and 忌 marks; the labels carry the words.
+  // A faint plate under the almanac line.
   fill_rounded(cr, yiji_band, 6, hex(0xFFFFFF, 0.13));
-  almanac_badge(cr, yi_badge, "宜", palette::yi);
-  almanac_badge(cr, ji_badge, "忌", palette::ji);
   cairo_rectangle(cr, header_divider.x, header_divider.y, header_divider.w, header_divider.h);
   set_source(cr, hex(0xFFFFFF, 0.32));
   cairo_fill(cr);
@@ -95,6 +96,10 @@ Pieces window_pieces() {
       {"main_bg.png", layout::kWidth, layout::kHeight, main_background},
       {"soft_box_bg.png", layout::kToolBoxSize, layout::kToolBoxSize, tool_box_background},
       {"city_bg.png", layout::kCityWidth, layout::kCityHeight, city_background},
+      {"almanac_yi.png", static_cast<int>(layout::yi_mark.w), static_cast<int>(layout::yi_mark.h),
+       [](cairo_t* cr) { almanac_mark(cr, "宜", palette::yi); }},
+      {"almanac_ji.png", static_cast<int>(layout::ji_mark.w), static_cast<int>(layout::ji_mark.h),
+       [](cairo_t* cr) { almanac_mark(cr, "忌", palette::ji); }},
   };
 }
 
