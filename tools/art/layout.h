@@ -40,7 +40,7 @@ inline constexpr Box btn_up_month{10, 136, 24, 24};
 inline constexpr Box com_year{40, 136, 80, 24};
 inline constexpr Box com_month{126, 136, 80, 24};
 inline constexpr Box btn_next_month{212, 136, 24, 24};
-inline constexpr Box btn_today{270, 136, 56, 24};
+inline constexpr Box btn_today{272, 136, 56, 24};
 
 inline constexpr Box weekday_row{2, 166, 331, 22};
 inline constexpr Box cal{2, 192, 331, 295};
