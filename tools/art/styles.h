@@ -22,3 +22,21 @@ inline constexpr TextStyle cell_day{.px = 16, .colour = palette::day_black, .ali
 inline constexpr TextStyle cell_line{.px = 11, .colour = palette::day_black, .align = Align::centre};
 
 }  // namespace art::style
+
+namespace art::style {
+
+struct NamedStyle {
+  const char* name;
+  TextStyle style;
+};
+
+// The main window's text controls with the styles the header art is made for.
+inline constexpr NamedStyle kMainTexts[] = {
+    {"now_time", now_time},         {"now_temp", now_temp},           {"now_day", now_day},
+    {"now_week", now_week},         {"now_datetime", now_datetime},   {"now_lunar", now_lunar},
+    {"now_lunarYear", now_lunarYear}, {"now_lunarMonth", now_lunarMonth}, {"lbl_yi", almanac},
+    {"lbl_ji", almanac},            {"com_year", combo},              {"com_month", combo},
+    {"btn_today", today},
+};
+
+}  // namespace art::style
