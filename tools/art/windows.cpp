@@ -2,7 +2,6 @@
 #include "layout.h"
 #include "piece.h"
 #include "shapes.h"
-#include "window_art.h"
 
 namespace art {
 namespace {
@@ -22,6 +21,23 @@ void almanac_mark(cairo_t* cr, const char* glyph, Rgba ink) {
   set_source(cr, palette::body);
   cairo_fill(cr);
   draw_text(cr, glyph, {0, 0, b.w, b.h}, {.px = 10, .bold = true, .colour = ink, .align = Align::centre});
+}
+
+// The header band; the program paints it flat 0xFF278ADF when shrunk, which the gradient averages to.
+void draw_header_band(cairo_t* cr) {
+  using namespace layout;
+  vertical_gradient(cr, {0, 0, kWidth, kHeaderHeight}, palette::header_top, palette::header_bottom);
+  // Two faint discs give the band some depth without competing with the texts.
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, kWidth, kHeaderHeight);
+  cairo_clip(cr);
+  circle(cr, 318, -12, 96);
+  set_source(cr, hex(0xFFFFFF, 0.05));
+  cairo_fill(cr);
+  circle(cr, 252, 150, 70);
+  set_source(cr, hex(0xFFFFFF, 0.04));
+  cairo_fill(cr);
+  cairo_restore(cr);
 }
 
 void main_background(cairo_t* cr) {
@@ -74,22 +90,6 @@ void city_background(cairo_t* cr) {
 }
 
 }  // namespace
-
-void draw_header_band(cairo_t* cr) {
-  using namespace layout;
-  vertical_gradient(cr, {0, 0, kWidth, kHeaderHeight}, palette::header_top, palette::header_bottom);
-  // Two faint discs give the band some depth without competing with the texts.
-  cairo_save(cr);
-  cairo_rectangle(cr, 0, 0, kWidth, kHeaderHeight);
-  cairo_clip(cr);
-  circle(cr, 318, -12, 96);
-  set_source(cr, hex(0xFFFFFF, 0.05));
-  cairo_fill(cr);
-  circle(cr, 252, 150, 70);
-  set_source(cr, hex(0xFFFFFF, 0.04));
-  cairo_fill(cr);
-  cairo_restore(cr);
-}
 
 Pieces window_pieces() {
   return {
