@@ -76,7 +76,11 @@ std::string InfoLine(const InfoDate& date, const AlmanacProvider& provider) {
   if (day.SetDate(date.year, date.month, date.day) != 1) return {};
   // MakeGanzhiText's 0 means "nothing to show": the column stays empty.
   auto const ganzhi = day.MakeGanzhiText() == 1 ? platform::GbkToUtf8(day.ganzhiText.view()) : std::string();
-  auto const almanac = provider ? provider(date) : AlmanacColumns{};
+  auto almanac = provider ? provider(date) : AlmanacColumns{};
+  // The festival names are the engine's own (filled once the almanac's look-ups are connected), unless the
+  // provider names one itself.
+  if (almanac.gregorianFestival.empty()) almanac.gregorianFestival = day.gregorianFestivalText.view();
+  if (almanac.lunarFestival.empty()) almanac.lunarFestival = day.lunarFestivalText.view();
 
   std::string line;
   auto const add = [&line](const std::string& field) {

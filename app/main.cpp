@@ -1,10 +1,28 @@
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
+#include "almanac/almanac_info.h"
+#include "almanac/almanac_store.h"
+#include "almanac/cpp_sqlite3.h"
 #include "app/command_line.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> const arguments(argv + 1, argv + argc);
-  return app::RunCommandLine(arguments, std::cout, std::cerr);
+  ConnectFestivalLookups();
+  if (!arguments.empty() && arguments[0] == "--info" && !std::filesystem::is_regular_file(GetAlmanacDbPath())) {
+    std::cerr << "wannianli: no almanac database at " << GetAlmanacDbPath()
+              << "; festival, yi/ji and holiday columns stay empty\n";
+  }
+  app::AlmanacProvider const provider = [](const app::InfoDate& date) {
+    auto const columns = AlmanacInfoColumns(date.year, date.month, date.day);
+    return app::AlmanacColumns{{}, {}, columns.yi, columns.ji, columns.holiday};
+  };
+  try {
+    return app::RunCommandLine(arguments, std::cout, std::cerr, provider);
+  } catch (const CppSQLite3Exception& error) {
+    std::cerr << "wannianli: almanac database " << GetAlmanacDbPath() << ": " << error.ErrorMessage() << "\n";
+    return 1;
+  }
 }
