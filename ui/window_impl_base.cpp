@@ -6,6 +6,7 @@
 #include "ui/control_ui.h"
 #include "ui/resource_path.h"
 #include "ui/skin_error.h"
+#include "ui/win_api.h"
 
 namespace DuiLib {
 
@@ -119,6 +120,9 @@ RECT WindowImplBase::GetClientRect() const {
   RECT rc = GetWindowRect();
   return RECT{0, 0, rc.Width(), rc.Height()};
 }
+
+bool WindowImplBase::ScreenToClient(HWND window, POINT* point) { return DuiLib::ScreenToClient(window, point); }
+bool WindowImplBase::GetClientRect(HWND window, RECT* rect) { return DuiLib::GetClientRect(window, rect); }
 
 LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, bool& handled) {
   handled = true;

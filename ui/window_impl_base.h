@@ -55,6 +55,8 @@ class WindowImplBase : public CWindowWnd, public INotifyUI, public IMessageFilte
   // Caption hit test helpers: the client-coordinate point of a WM_NCHITTEST and the client rectangle.
   POINT ScreenToClient(POINT screen) const;
   RECT GetClientRect() const;
+  static bool ScreenToClient(HWND window, POINT* point);
+  static bool GetClientRect(HWND window, RECT* rect);
 
   CPaintManagerUI m_PaintManager;
   std::string m_skinError;

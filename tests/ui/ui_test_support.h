@@ -42,6 +42,15 @@ class TestWindow : public WindowImplBase {
     if (deleteOnFinal) delete this;
   }
 
+  // Window code calls the Windows-style functions by their plain names, as the program's windows do.
+  void ShrinkBy(int pixels) {
+    RECT rc;
+    GetWindowRect(GetHWND(), &rc);
+    SetWindowPos(GetHWND(), HWND_TOP, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top - pixels,
+                 SWP_SHOWWINDOW);
+  }
+  void PostToSelf(UINT message) { PostMessageW(GetHWND(), message, 0, 0); }
+
   HWND Open() { return Create(nullptr, L"TestWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 100, 100); }
   CControlUI* Find(std::wstring_view name) { return m_PaintManager.FindControl(name); }
   template <typename T>

@@ -90,6 +90,22 @@ TEST_F(WindowTest, CloseRunsOnCloseThenDestructionThenTheFinalMessage) {
   EXPECT_EQ(finalCalls, 1);
 }
 
+TEST_F(WindowTest, AWindowObjectCanOpenAgainAfterItsWindowClosed) {
+  window->Close(2);
+  host.RunUntilIdle();
+  ASSERT_EQ(window->GetHWND(), nullptr);
+  HWND again = window->Open();
+  ASSERT_NE(again, nullptr);
+  EXPECT_NE(again, hwnd) << "handles are never reused";
+  int paints = host.PaintCount(again);
+  host.RunUntilIdle();
+  EXPECT_EQ(host.PaintCount(again), paints + 1) << "the new window paints";
+  window->PostToSelf(WM_USER + 3);
+  ClickOn(again, window->Find(L"btn_a"));
+  EXPECT_EQ(window->Count(L"click:btn_a"), 1);
+  EXPECT_EQ(window->userMessages.back(), WM_USER + 3);
+}
+
 TEST_F(WindowTest, HeapWindowsDeleteThemselvesAndOthersLiveOn) {
   int boxFinals = 0;
   auto* first = new TestWindow(L"basic.xml", &boxFinals);
@@ -118,7 +134,7 @@ TEST_F(WindowTest, PositionSizeAndCentre) {
   ASSERT_TRUE(GetWindowRect(hwnd, &rc));
   EXPECT_EQ(rc.Width(), 200) << "the skin's size";
   EXPECT_EQ(rc.left, (1920 - 200) / 2);
-  EXPECT_TRUE(SetWindowPos(hwnd, HWND_TOP, rc.left, rc.top, rc.Width(), rc.Height() - 100, SWP_SHOWWINDOW));
+  window->ShrinkBy(100);
   RECT shrunk;
   GetWindowRect(hwnd, &shrunk);
   EXPECT_EQ(shrunk, (RECT{rc.left, rc.top, rc.right, rc.bottom - 100}));
