@@ -86,8 +86,9 @@ class UiTest : public ::testing::Test {
   }
   void TearDown() override { CPaintManagerUI::SetInstancePath(""); }
 
-  // Centre of a control's rectangle in client coordinates.
-  static POINT Centre(CControlUI* control) {
+  // Centre of a control's rectangle in client coordinates, once pending layout and paints are done.
+  POINT Centre(CControlUI* control) {
+    host.RunUntilIdle();
     const RECT& rc = control->GetPos();
     return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
   }
