@@ -62,10 +62,12 @@ class CWindowWnd : public IHostClient {
 
   LRESULT HostDispatch(UINT uMsg, WPARAM wParam, LPARAM lParam) final;
 
- protected:
-  // The default handling of every message the window does not handle itself (WM_CLOSE destroys).
+  // The default handling of every message the window does not handle itself (WM_CLOSE destroys). Called
+  // directly it bypasses the exception boundary of HostDispatch; SendMessage does not.
   virtual LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
   virtual void OnFinalMessage(HWND window);
+
+ protected:
 
   HWND m_hWnd = nullptr;
   HWND m_parent = nullptr;
