@@ -90,6 +90,21 @@ TEST_F(CanvasTest, BoldIsWiderAndSizesArePixels) {
   EXPECT_NEAR(ink.bottom - ink.top, 15, 3) << "a 16-pixel font draws a CJK glyph about 16 pixels high";
 }
 
+TEST_F(CanvasTest, AnAbsentSkinFaceFallsBackToOneCjkFontForDigitsAndHanzi) {
+  // The skin names a Windows face this machine lacks; digits and hanzi must then come from the same CJK
+  // font, the one the face falls back to, not digits from a Latin font and hanzi from another.
+  CairoFrame other(200, 60);
+  other.Canvas().FillRect(RECT{0, 0, 200, 60}, kWhite);
+  FontSpec windowsFace{L"微软雅黑", 16, false, false, false};
+  FontSpec installed{L"WenQuanYi Micro Hei", 16, false, false, false};
+  frame.Canvas().DrawText(RECT{0, 0, 200, 60}, L"2015年10月01", windowsFace, kBlack, DT_SINGLELINE);
+  other.Canvas().DrawText(RECT{0, 0, 200, 60}, L"2015年10月01", installed, kBlack, DT_SINGLELINE);
+  int differences = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 200; ++x) differences += frame.Pixel(x, y) != other.Pixel(x, y) ? 1 : 0;
+  EXPECT_EQ(differences, 0);
+}
+
 TEST_F(CanvasTest, ClipsNestAndPop) {
   ICanvas& c = frame.Canvas();
   c.PushClip(RECT{0, 0, 100, 60});
