@@ -133,6 +133,10 @@ TEST_F(ControlsTest, InvisibleControlsAreNeitherPaintedNorHit) {
   RecordingCanvas canvas = Paint();
   ASSERT_EQ(canvas.texts.size(), 1u);
   EXPECT_EQ(canvas.texts[0].text, L"a");
+  b->SetVisible(true);
+  b->SetMouseEnabled(false);
+  EXPECT_EQ(pm.FindControl(POINT{30, 30}), a) << "a control without mouse lets points fall through";
+  EXPECT_EQ(pm.FindControl(POINT{60, 60}), root);
   root->SetVisible(false);
   EXPECT_TRUE(Paint().texts.empty());
 }
