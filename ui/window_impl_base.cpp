@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "ui/control_ui.h"
+#include "ui/dispatch_guard.h"
 #include "ui/resource_path.h"
 #include "ui/skin_error.h"
 #include "ui/win_api.h"
@@ -96,7 +97,8 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   m_PaintManager.AddNotifier(this);
   SIZE size = m_PaintManager.GetInitSize();
   if (size.cx > 0 && size.cy > 0) ResizeClient(size.cx, size.cy);
-  InitWindow();
+  // A failing InitWindow is reported like any handler; the window still gets its "windowinit".
+  GuardedCall("InitWindow", [&] { InitWindow(); });
   m_PaintManager.SendNotify(root, L"windowinit");
   return 0;
 }

@@ -105,6 +105,31 @@ TEST_F(UiTest, TextColourWordsWithoutAlphaAreDrawnOpaque) {
   EXPECT_GT(CountPixels(*frame, RECT{0, 30, 49, 50}, IsReddish), 20) << "the second line in 0x00FF5757";
 }
 
+// Paints like a day cell whose database look-up fails.
+class FailingCell : public CControlUI {
+ public:
+  void PaintText(HDC) override { throw std::runtime_error("unable to open database file"); }
+};
+
+TEST_F(UiTest, AControlWhosePaintingThrowsLeavesTheRestOfTheFrame) {
+  TestWindow window(L"render.xml");
+  HWND hwnd = window.Open();
+  auto* root = window.FindAs<CContainerUI>(L"root");
+  auto* cell = new FailingCell;
+  root->AddAt(cell, 0);
+  cell->SetAttribute(L"float", L"true");
+  cell->SetAttribute(L"pos", L"0,0,10,10");
+  testing::internal::CaptureStderr();
+  host.RunUntilIdle();
+  window.Find(L"red")->Invalidate();
+  host.RunUntilIdle();
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(host.Pixel(hwnd, 100, 15), 0xFF00FF00u) << "controls after the failing one are painted";
+  auto first = err.find("unable to open database file");
+  EXPECT_NE(first, std::string::npos);
+  EXPECT_EQ(err.find("unable to open database file", first + 1), std::string::npos) << "once";
+}
+
 TEST_F(UiTest, ChineseTextIsDrawnWithGlyphsNotBoxes) {
   // A missing glyph is drawn as a hex box: with the same font, 国 and an unassigned code point would look
   // alike. With a CJK font found, they differ.
