@@ -1,7 +1,6 @@
 // The day cell's painting rule, through a recording canvas.
 #include <gtest/gtest.h>
 
-#include "grid/cell_lines.h"
 #include "grid/grid_constants.h"
 #include "grid_window_support.h"
 #include "recording_canvas.h"
@@ -12,78 +11,68 @@ using namespace gridtest;
 
 class PaintTest : public GridWindowTest {
  protected:
-  // Paints the cell that holds `date` after a fill of its month.
-  RecordingCanvas PaintCellOf(int year, int month, int day, int cell) {
-    auto& w = window ? *window : Open();
-    w.FillMonthGrid(year, month, 0, 0);
-    host.RunUntilIdle();
-    EXPECT_EQ(w.DayCell(cell)->date, Date(year, month, day));
-    return Paint(cell);
-  }
   RecordingCanvas Paint(int cell) {
+    host.RunUntilIdle();  // layout
     RecordingCanvas canvas;
     auto* c = window->DayCell(cell);
     c->DoPaint(&canvas, c->GetPos());
     return canvas;
   }
-  static constexpr DWORD kRed = grid::kHighlightColour | 0xFF000000u;
+  static std::vector<std::wstring> Lines(const RecordingCanvas& canvas) {
+    std::vector<std::wstring> lines;
+    for (const auto& t : canvas.texts) lines.push_back(t.text);
+    return lines;
+  }
+  static constexpr DWORD kRed = 0xFFFF5757, kBlack = 0xFF000000, kGrey = 0xFF808080;
 };
 
-TEST_F(PaintTest, AJustBuiltCellPaintsNoText) {
+TEST_F(PaintTest, NoTextForAZeroDateOrAnImpossibleDate) {
   auto& w = Open();
   w.DayCell(1)->SetVisible(true);
-  host.RunUntilIdle();
+  EXPECT_TRUE(Paint(1).texts.empty());
+  w.DayCell(1)->date = Date(2016, 2, 29);
+  EXPECT_EQ(Lines(Paint(1)), (std::vector<std::wstring>{L"29", L"廿二"}));
+  w.DayCell(1)->date = Date(2015, 2, 29);
   EXPECT_TRUE(Paint(1).texts.empty());
 }
 
-TEST_F(PaintTest, TwentyNinthOfFebruaryOnlyInLeapYears) {
-  auto const leap = PaintCellOf(2016, 2, 29, 30);
-  ASSERT_EQ(leap.texts.size(), 2u);
-  EXPECT_EQ(leap.texts[0].text, L"29");
-  window->DayCell(30)->date = Date(2015, 2, 29);
-  EXPECT_TRUE(Paint(30).texts.empty());
-}
-
-TEST_F(PaintTest, TwoLinesWithFontsRectanglesAndColours) {
-  auto const canvas = PaintCellOf(2015, 2, 5, 5);  // 腊月十七: no festival, no term
-  ASSERT_EQ(canvas.texts.size(), 2u);
-  auto const& first = canvas.texts[0];
-  auto const& second = canvas.texts[1];
-  auto const item = window->DayCell(5)->GetPos();
-  EXPECT_EQ(first.text, L"05");
+TEST_F(PaintTest, DayNumberInFontTwoOverTheSecondLineInFontThree) {
+  auto& w = Open();
+  w.FillMonthGrid(2015, 2, 0, 0);
+  auto const canvas = Paint(5);  // 腊月十七: no festival, no term
+  ASSERT_EQ(Lines(canvas), (std::vector<std::wstring>{L"05", L"十七"}));
+  auto const item = w.DayCell(5)->GetPos();
+  auto const& [first, second] = std::tie(canvas.texts[0], canvas.texts[1]);
   EXPECT_EQ(first.rect, (RECT{item.left, item.top, item.right, item.bottom - 20}));
-  EXPECT_EQ(first.font, window->GetPaintManager().GetFont(2));
-  EXPECT_EQ(first.colour, 0xFF000000u);
-  EXPECT_EQ(second.text, L"十七");
   EXPECT_EQ(second.rect, (RECT{item.left, item.top + 20, item.right, item.bottom}));
-  EXPECT_EQ(second.font, window->GetPaintManager().GetFont(3));
-  EXPECT_EQ(second.colour, 0xFF000000u);
-  EXPECT_EQ(first.style, window->DayCell(5)->GetTextStyle());
+  EXPECT_EQ(first.font, w.GetPaintManager().GetFont(2));
+  EXPECT_EQ(second.font, w.GetPaintManager().GetFont(3));
+  EXPECT_EQ(first.colour, kBlack);
+  EXPECT_EQ(second.colour, kBlack);
 }
 
-TEST_F(PaintTest, FestivalsAndTermsInRedNeighbourDaysInGrey) {
-  Open();
-  auto const festival = PaintCellOf(2015, 2, 19, 19);  // 春节
-  EXPECT_EQ(festival.texts[1].text, L"春节");
-  EXPECT_EQ(festival.texts[1].colour, kRed);
-  EXPECT_EQ(festival.texts[0].colour, 0xFF000000u);
-  auto const term = Paint(4);  // 立春
-  EXPECT_EQ(term.texts[1].text, L"立春");
-  EXPECT_EQ(term.texts[1].colour, kRed);
-  auto const lantern = Paint(33);  // 5 March, 元宵节, a grey neighbour day: its festival stays red
-  EXPECT_EQ(lantern.texts[0].text, L"05");
-  EXPECT_EQ(lantern.texts[0].colour, 0xFF808080u);
-  EXPECT_EQ(lantern.texts[1].text, L"元宵节");
-  EXPECT_EQ(lantern.texts[1].colour, kRed);
-  auto const plain = Paint(30);  // 2 March, 正月十二
-  EXPECT_EQ(plain.texts[1].text, L"十二");
-  EXPECT_EQ(plain.texts[1].colour, 0xFF808080u);
-}
-
-TEST_F(PaintTest, GregorianFestivalWhenNoLunarOne) {
-  auto const canvas = PaintCellOf(2015, 10, 1, 5);
-  EXPECT_EQ(canvas.texts[1].text, L"国庆");
-  EXPECT_EQ(canvas.texts[1].colour, kRed);
+TEST_F(PaintTest, SecondLinePriorityAndColours) {
+  auto& w = Open();
+  w.FillMonthGrid(2015, 2, 0, 0);
+  struct Case {
+    int cell;
+    const wchar_t* line;
+    DWORD first, second;
+  };
+  for (auto const& c : {Case{19, L"春节", kBlack, kRed},      // lunar festival
+                        Case{4, L"立春", kBlack, kRed},       // solar term
+                        Case{33, L"元宵节", kGrey, kRed},     // 5 March, a neighbour day
+                        Case{30, L"十二", kGrey, kGrey}}) {  // 2 March: the lunar day
+    auto const canvas = Paint(c.cell);
+    ASSERT_EQ(canvas.texts.size(), 2u) << c.cell;
+    EXPECT_EQ(canvas.texts[1].text, c.line);
+    EXPECT_EQ(canvas.texts[0].colour, c.first) << c.cell;
+    EXPECT_EQ(canvas.texts[1].colour, c.second) << c.cell;
+  }
+  w.DayCell(19)->date = Date(2015, 10, 1);  // Gregorian festival
+  EXPECT_EQ(Lines(Paint(19))[1], L"国庆");
+  w.DayCell(19)->date = Date(1905, 2, 4);  // 春节 on 立春: the festival
+  EXPECT_EQ(Lines(Paint(19))[1], L"春节");
 }
 
 TEST_F(PaintTest, AnUnsetTextColourUsesTheWindowDefaultAndStaysUnset) {
@@ -91,22 +80,8 @@ TEST_F(PaintTest, AnUnsetTextColourUsesTheWindowDefaultAndStaysUnset) {
   w.FillMonthGrid(2015, 2, 0, 0);
   w.DayCell(10)->SetTextColor(0);
   w.GetPaintManager().SetDefaultFontColor(0xFF123456);
-  host.RunUntilIdle();
-  auto const canvas = Paint(10);
-  EXPECT_EQ(canvas.texts[0].colour, 0xFF123456u);
+  EXPECT_EQ(Paint(10).texts[0].colour, 0xFF123456u);
   EXPECT_EQ(w.DayCell(10)->GetTextColor(), 0u);
-  EXPECT_EQ(w.DayCell(10)->GetDisabledTextColor(), w.GetPaintManager().GetDefaultDisabledColor());
-}
-
-TEST_F(PaintTest, ADisabledCellUsesTheDisabledColourForBothLines) {
-  auto& w = Open();
-  w.FillMonthGrid(2015, 2, 0, 0);
-  w.DayCell(19)->SetEnabled(false);
-  w.DayCell(19)->SetDisabledTextColor(0xFF999999);
-  host.RunUntilIdle();
-  auto const canvas = Paint(19);
-  EXPECT_EQ(canvas.texts[0].colour, 0xFF999999u);
-  EXPECT_EQ(canvas.texts[1].colour, 0xFF999999u);
 }
 
 TEST_F(PaintTest, TextLiesOverTheBackgroundAndTheSelectedImage) {
@@ -114,20 +89,7 @@ TEST_F(PaintTest, TextLiesOverTheBackgroundAndTheSelectedImage) {
   w.FillMonthGrid(2015, 2, 0, 0);
   w.DayCell(19)->SetBkImage(grid::kRestDayImage);
   w.DayCell(19)->Selected(true);
-  host.RunUntilIdle();
   EXPECT_EQ(Paint(19).steps, (std::vector<std::string>{"image jiaqi.png", "image default_select.png", "text", "text"}));
-}
-
-TEST_F(PaintTest, TheWholeWindowPaintsTwoLinesPerShownCell) {
-  auto& w = Open();
-  w.FillMonthGrid(2015, 12, 0, 0);  // 33 shown cells
-  host.RunUntilIdle();
-  RecordingCanvas canvas;
-  w.GetPaintManager().Paint(canvas);
-  int cellTexts = 0;
-  for (const auto& t : canvas.texts)
-    if (t.font == w.GetPaintManager().GetFont(2) || t.font == w.GetPaintManager().GetFont(3)) ++cellTexts;
-  EXPECT_EQ(cellTexts, 2 * 33 + 7);  // and the seven weekday names, in font 3
 }
 
 }  // namespace
