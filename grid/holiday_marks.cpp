@@ -1,6 +1,5 @@
 #include "grid/holiday_marks.h"
 
-#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
