@@ -1,0 +1,28 @@
+#include <stdexcept>
+#include <string>
+
+#include "ui/host/sdl_handles.h"
+
+namespace DuiLib::sdl {
+
+Library::Library() {
+  // The program decides when to quit (PostQuitMessage); closing the last window must not end it behind
+  // the framework's back. A signal still arrives as SDL_QUIT.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // A click that activates a window is also a click on its controls, as on the desktop people know.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // A widget must not switch off the screen saver.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+    std::string message = SDL_GetError();
+    SDL_Quit();
+    throw std::runtime_error("SDL could not start: " + message);
+  }
+}
+
+Library::~Library() {
+  // Joins SDL's timer thread: no timer callback runs after this.
+  SDL_Quit();
+}
+
+}  // namespace DuiLib::sdl
