@@ -1,0 +1,62 @@
+// The command runner seam. Only harmless command lines are ever run here; the power-off command line is
+// only looked at, never run.
+#include "platform/command_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Sets or clears the guard variable for one test and puts back what was there.
+class GuardVariable {
+ public:
+  explicit GuardVariable(bool set) {
+    if (const char* old = std::getenv(platform::kNoPowerOffVariable)) saved_ = old;
+    if (set) ::setenv(platform::kNoPowerOffVariable, "1", 1);
+    else ::unsetenv(platform::kNoPowerOffVariable);
+  }
+  ~GuardVariable() {
+    if (saved_) ::setenv(platform::kNoPowerOffVariable, saved_->c_str(), 1);
+    else ::unsetenv(platform::kNoPowerOffVariable);
+  }
+
+ private:
+  std::optional<std::string> saved_;
+};
+
+TEST(CommandRunner, AnInstalledRunnerGetsTheCommandLineInsteadOfTheSystem) {
+  std::vector<std::string> ran;
+  platform::SetCommandRunner([&ran](const std::string& line) {
+    ran.push_back(line);
+    return 0;
+  });
+  EXPECT_EQ(platform::RunCommandLine("exit 7"), 0);
+  platform::SetCommandRunner({});
+  EXPECT_EQ(ran, std::vector<std::string>{"exit 7"});
+}
+
+TEST(CommandRunner, TheRealRunnerRunsToCompletionAndGivesTheExitStatus) {
+  GuardVariable guard(false);
+  platform::SetCommandRunner({});
+  EXPECT_EQ(platform::RunCommandLine("exit 3"), 3);
+}
+
+TEST(CommandRunner, TheRealRunnerRefusesWhileTheGuardVariableIsSet) {
+  GuardVariable guard(true);
+  platform::SetCommandRunner({});
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(platform::RunCommandLine("exit 3"), -1);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("WANNIANLI_NO_POWEROFF"), std::string::npos);
+}
+
+TEST(CommandRunner, PowerOffIsSystemctlOnLinux) {
+#if !defined(_WIN32)
+  EXPECT_EQ(platform::PowerOffCommandLine(), "systemctl poweroff");
+#endif
+}
+
+}  // namespace
