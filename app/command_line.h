@@ -1,16 +1,34 @@
 #pragma once
 // The program's command line: which mode the arguments ask for.
+//   wannianli                                        the widget
+//   wannianli [--today YYYY-MM-DD] [--snapshot FILE.png]
+//   wannianli --info FROM [TO]
+#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "app/info_command.h"
 
 namespace app {
 
-// Runs the mode the arguments (without the program name) ask for and returns the exit status. Until the
-// widget exists, no arguments print the usage and return 2, as does an unknown option.
+struct WidgetOptions {
+  std::optional<InfoDate> today;  // fixes today's date (the time still runs)
+  std::string snapshotFile;       // non-empty: render the window as it opens into this PNG and exit
+  friend bool operator==(const WidgetOptions&, const WidgetOptions&) = default;
+};
+// Opens the widget and returns the exit status.
+using WidgetRunner = std::function<int(const WidgetOptions&)>;
+
+// The widget's options, or nullopt after a one-line error on `err` (unknown option, missing or repeated
+// value, impossible date, a year outside 1901-2050).
+std::optional<WidgetOptions> ParseWidgetOptions(std::span<const std::string_view> arguments, std::ostream& err);
+
+// Runs the mode the arguments (without the program name) ask for and returns the exit status: 2 after a
+// bad argument.
 int RunCommandLine(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
-                   const AlmanacProvider& provider = {});
+                   const AlmanacProvider& provider = {}, const WidgetRunner& runWidget = {});
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include "almanac/almanac_store.h"
 #include "almanac/cpp_sqlite3.h"
 #include "app/command_line.h"
+#include "app/widget.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> const arguments(argv + 1, argv + argc);
@@ -20,8 +21,9 @@ int main(int argc, char** argv) {
     return app::AlmanacColumns{{}, {}, columns.yi, columns.ji, columns.holiday};
   };
   try {
-    return app::RunCommandLine(arguments, std::cout, std::cerr, provider);
+    return app::RunCommandLine(arguments, std::cout, std::cerr, provider, app::RunWidget);
   } catch (const CppSQLite3Exception& error) {
+    // Only --info gets here: the widget's own errors stop at the framework's dispatch.
     std::cerr << "wannianli: almanac database " << GetAlmanacDbPath() << ": " << error.ErrorMessage() << "\n";
     return 1;
   }

@@ -134,10 +134,4 @@ TEST(InfoCommand, BadArgumentsGetOneLineNamingThemAndStatusTwo) {
   }
 }
 
-TEST(InfoCommand, NoArgumentsPrintTheUsage) {
-  auto const run = RunArgs({});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("usage: wannianli --info FROM [TO]"));
-}
-
 }  // namespace

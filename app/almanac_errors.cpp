@@ -1,0 +1,90 @@
+#include "app/almanac_errors.h"
+
+#include <iostream>
+#include <set>
+
+#include "almanac/almanac_store.h"
+#include "grid/store_lookups.h"
+#include "lunar/festival_lookup.h"
+
+namespace {
+
+std::string Describe(const CppSQLite3Exception& error) {
+  return "almanac database " + GetAlmanacDbPath() + ": " + error.ErrorMessage();
+}
+
+// Each distinct failure once: the cells ask on every paint, the clock every second.
+void ReportOnce(const CppSQLite3Exception& error) {
+  static std::set<std::string> reported;
+  auto const text = Describe(error);
+  if (reported.insert(text).second) std::cerr << "wannianli: " << text << " (shown without the almanac)\n";
+}
+
+template <bool (*Lookup)(const char*, char*)>
+bool SoftLookup(const char* key, char* out) {
+  try {
+    return Lookup(key, out);
+  } catch (const CppSQLite3Exception& error) {
+    ReportOnce(error);
+    out[0] = '\0';
+    return false;
+  }
+}
+
+}  // namespace
+
+AlmanacError::AlmanacError(const CppSQLite3Exception& error) : std::runtime_error(Describe(error)) {}
+
+void ConnectWidgetFestivalLookups() {
+  SetFestivalLookups({&SoftLookup<&QueryGregorianFestival>, &SoftLookup<&QueryLunarFestival>});
+}
+
+grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner) {
+  grid::AlmanacLookups soft;
+  soft.queryYiJi = [f = inner.queryYiJi](std::string& out, bool yi, DateTimeRecord date) {
+    auto const kept = out.size();
+    try {
+      return f(out, yi, date);
+    } catch (const CppSQLite3Exception& error) {
+      ReportOnce(error);
+      out.resize(kept);  // nothing of a half-written answer
+      return false;
+    }
+  };
+  soft.queryFestival = [f = inner.queryFestival](const DateTimeRecord& date, std::string& out) {
+    try {
+      return f(date, out);
+    } catch (const CppSQLite3Exception& error) {
+      ReportOnce(error);
+      out.clear();
+      return false;
+    }
+  };
+  soft.queryFestivalDay = [f = inner.queryFestivalDay](const DateTimeRecord& date, std::string& festival,
+                                                       std::string& picpath, std::string& holidays) {
+    try {
+      return f(date, festival, picpath, holidays);
+    } catch (const CppSQLite3Exception& error) {
+      ReportOnce(error);
+      festival.clear();
+      picpath.clear();
+      holidays.clear();
+      return false;
+    }
+  };
+  auto predicate = [](std::function<bool(const DateTimeRecord&)> f) {
+    return [f = std::move(f)](const DateTimeRecord& date) {
+      try {
+        return f(date);
+      } catch (const CppSQLite3Exception& error) {
+        ReportOnce(error);
+        return false;
+      }
+    };
+  };
+  soft.queryWorkedDay = predicate(inner.queryWorkedDay);
+  soft.queryRestDay = predicate(inner.queryRestDay);
+  return soft;
+}
+
+grid::AlmanacLookups WidgetAlmanacLookups() { return SoftAlmanacLookups(grid::StoreLookups()); }

@@ -1,0 +1,39 @@
+#pragma once
+// Database errors in the widget (a corrupt or unreadable yiji.db).
+//
+// The widget's look-ups fail soft: a look-up that throws says once on standard error what failed (the file
+// and SQLite's message) and answers as without a database. A thrown error would leave the action that
+// asked at that point: a month fill stops at its first look-up (day 1's selected image) and leaves the grid
+// half filled, and a cell that throws while painting costs the whole frame.
+//
+// What still escapes a handler reaches the framework's dispatch, which reports it once and goes on. The
+// store's CppSQLite3Exception is no std::exception, so the window's handlers pass it on as an AlmanacError
+// naming the database file, for the report to say what failed.
+#include <stdexcept>
+#include <string>
+
+#include "almanac/cpp_sqlite3_exception.h"
+#include "grid/almanac_lookups.h"
+
+class AlmanacError : public std::runtime_error {
+ public:
+  explicit AlmanacError(const CppSQLite3Exception& error);
+};
+
+// Runs `action`; a database error leaving it leaves as an AlmanacError.
+template <typename F>
+void NameAlmanacErrors(F&& action) {
+  try {
+    action();
+  } catch (const CppSQLite3Exception& error) {
+    throw AlmanacError(error);
+  }
+}
+
+// Connects the store's festival-name look-ups to the lunar engine, failing soft as described above.
+void ConnectWidgetFestivalLookups();
+
+// `inner` (the store's look-ups) failing soft as described above.
+grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner);
+// The look-ups the widget's main window uses: the store's, failing soft.
+grid::AlmanacLookups WidgetAlmanacLookups();

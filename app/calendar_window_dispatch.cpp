@@ -1,0 +1,94 @@
+// CalendarWindow::Notify: the command dispatch, with the window's own small actions (shrinking and
+// enlarging, the shutdown confirmation, opening a tool box).
+#include "app/almanac_errors.h"
+#include "app/calendar_window.h"
+#include "platform/command_runner.h"
+#include "windows/soft_box_window.h"
+
+using namespace DuiLib;
+
+namespace {
+
+// The header band's flat colour while shrunk, which the header gradient averages to.
+constexpr DWORD kShrunkHeaderColour = 0xFF278ADF;
+constexpr std::wstring_view kBackgroundImage = L"main_bg.png";
+
+}  // namespace
+
+void CalendarWindow::Notify(TNotifyUI& msg) {
+  NameAlmanacErrors([&] { Dispatch(msg); });
+}
+
+void CalendarWindow::Dispatch(TNotifyUI& msg) {
+  const CDuiString& type = msg.sType;
+  if (type == L"click") {
+    if (msg.pSender == nullptr) return;
+    const CDuiString& name = msg.pSender->GetName();
+    if (name == L"btn_close") {
+      if (calGrid != nullptr) m_PaintManager.KillTimer(calGrid);
+      PostQuitMessage(0);
+    } else if (name == L"btn_suoxiao") {
+      ShrinkWindow(msg.pSender);
+    } else if (name == L"btn_fangda") {
+      EnlargeWindow(msg.pSender);
+    } else if (name == L"btn_up_month") {
+      // Stepping stays inside the shown year: nothing before January.
+      if (comMonth != nullptr && comMonth->GetCurSel() != 1) ShowPreviousMonth();
+    } else if (name == L"btn_today") {
+      GoToToday();
+    } else if (name == L"btn_next_month") {
+      if (comMonth != nullptr && comMonth->GetCurSel() != 12) ShowNextMonth();
+    } else if (name == L"btn_notePad" || name == L"btn_screenshot") {
+      // No action yet.
+    } else if (name == L"btn_shutdown") {
+      ConfirmShutdown();
+    } else if (name == L"btn_app") {
+      // The box lives on its own and deletes itself when closed; each click opens one more.
+      SoftBoxWindow::Open();
+    } else if (IsDayCell(msg.pSender)) {
+      OnDayCellClick(static_cast<DayOptionUI*>(msg.pSender));
+    }
+  } else if (type == L"itemselect") {
+    if (cellsBuilt != 0) ShowPickedMonth();
+  } else if (type == L"timer") {
+    if (calGrid != nullptr && msg.pSender == calGrid) OnClockTick();
+  } else if (type == L"windowinit") {
+    InitControls();
+  }
+  // "killfocus", "return", "select_list_item", "textchanged", "keydown" and any other type: nothing.
+}
+
+bool CalendarWindow::IsDayCell(const CControlUI* control) const {
+  auto const it = dayCells.find(control->GetName());
+  return it != dayCells.end() && it->second == control;
+}
+
+void CalendarWindow::ShrinkWindow(CControlUI* clicked) {
+  RECT rc;
+  GetWindowRect(GetHWND(), &rc);
+  if (auto* root = m_PaintManager.FindControl(L"root_bg")) {
+    root->SetBkImage(L"");
+    root->SetBkColor(kShrunkHeaderColour);
+  }
+  SetWindowPos(GetHWND(), HWND_TOP, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top - kShrinkHeight,
+               SWP_SHOWWINDOW);
+  if (auto* enlarge = m_PaintManager.FindControl(L"btn_fangda")) enlarge->SetVisible(true);
+  clicked->SetVisible(false);
+}
+
+void CalendarWindow::EnlargeWindow(CControlUI* clicked) {
+  RECT rc;
+  GetWindowRect(GetHWND(), &rc);
+  // The flat colour stays underneath; the image covers it.
+  if (auto* root = m_PaintManager.FindControl(L"root_bg")) root->SetBkImage(kBackgroundImage);
+  SetWindowPos(GetHWND(), HWND_TOP, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top + kShrinkHeight,
+               SWP_SHOWWINDOW);
+  if (auto* shrink = m_PaintManager.FindControl(L"btn_suoxiao")) shrink->SetVisible(true);
+  clicked->SetVisible(false);
+}
+
+void CalendarWindow::ConfirmShutdown() {
+  // Owned by this window so that the box shows in the widget's face, over the widget.
+  if (MessageBoxW(GetHWND(), L"确认立即关机?", L"提示", MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) return;
+  platform::RunCommandLine(platform::PowerOffCommandLine());
+}

@@ -1,0 +1,17 @@
+// CalendarWindow::InitControls: the first fill once the skin is loaded.
+#include "app/calendar_window.h"
+
+using namespace DuiLib;
+
+void CalendarWindow::InitControls() {
+  FindGridControls();
+  nowTime = dynamic_cast<CLabelUI*>(m_PaintManager.FindControl(L"now_time"));
+  nowTemp = dynamic_cast<CLabelUI*>(m_PaintManager.FindControl(L"now_temp"));
+  // The cells and the clock come before anything that asks the almanac: should the almanac fail (its error
+  // is reported at the dispatch), the widget still has its grid and its ticking clock, and the next
+  // action fills what this one could not.
+  RefreshClock();
+  BuildDayCells();
+  if (calGrid != nullptr) m_PaintManager.SetTimer(calGrid, kClockTimerId, kClockTimerMs);
+  GoToToday();
+}

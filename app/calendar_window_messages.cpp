@@ -1,0 +1,69 @@
+// CalendarWindow's window-level hooks: the select-day message, the key pre-filter, the caption hit test,
+// closing and the final message.
+#include "app/almanac_errors.h"
+#include "app/calendar_window.h"
+#include "app/message_rules.h"
+#include "grid/grid_constants.h"
+
+using namespace DuiLib;
+
+LRESULT CalendarWindow::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  // A caption double-click would maximise or restore a framed window; this one keeps its size.
+  if (uMsg == WM_NCLBUTTONDBLCLK) return 1;
+  if (uMsg == WM_SELECT_DAY) NameAlmanacErrors([&] { SelectDay(static_cast<int>(wParam), static_cast<int>(lParam)); });
+  return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+}
+
+void CalendarWindow::SelectDay(int month, int day) {
+  for (int i = 1; i <= grid::kCellCount; ++i) {
+    auto* cell = DayCell(i);
+    // The year is not compared: after the click's refill one month's dates are laid out, and hidden cells
+    // (which keep older dates) come after the shown ones.
+    if (cell == nullptr || cell->date.month != month || cell->date.day != day) continue;
+    cell->Selected(true);
+    RefreshAlmanac(cell->date);
+    RefreshFestivalTips();
+    RefreshHolidayMarks();
+    ShowFestivalPicture(cell);
+    if (cell->IsVisible()) cell->ChooseSelectedImage();
+    return;
+  }
+}
+
+LRESULT CalendarWindow::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& handled) {
+  if (uMsg != WM_KEYDOWN || IsFilteredKey(wParam)) return 0;
+  WindowImplBase::MessageHandler(uMsg, wParam, lParam, handled);
+  return 0;
+}
+
+LRESULT CalendarWindow::OnNcHitTest(UINT, WPARAM, LPARAM lParam, bool& handled) {
+  handled = true;
+  POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ScreenToClient(GetHWND(), &pt);
+  RECT client;
+  GetClientRect(GetHWND(), &client);
+  const RECT& caption = m_PaintManager.GetCaptionRect();
+  if (pt.x >= client.left + caption.left && pt.x < client.right - caption.right && pt.y >= caption.top &&
+      pt.y < caption.bottom) {
+    CControlUI* control = m_PaintManager.FindControl(pt);
+    if (control != nullptr && IsCaptionBackgroundClass(control->GetClass())) {
+      cityWindow.CloseIfOpen();
+      return HTCAPTION;
+    }
+  }
+  return HTCLIENT;
+}
+
+LRESULT CalendarWindow::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;  // the framework goes on and destroys the native window
+  cityWindow.CloseIfOpen();
+  return 0;
+}
+
+void CalendarWindow::OnFinalMessage(HWND window) {
+  if (window == nullptr) return;
+  // The window manager closed the main window: nothing is left to show, so the program ends, with status 0
+  // like "btn_close". Tool boxes still open are closed by the program after its loop.
+  PostQuitMessage(0);
+  delete this;
+}

@@ -1,0 +1,84 @@
+#include "app/widget.h"
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "almanac/almanac_store.h"
+#include "app/almanac_errors.h"
+#include "app/calendar_window.h"
+#include "platform/local_clock.h"
+#include "ui/host/headless_host.h"
+#include "ui/host/sdl_host.h"
+#include "windows/soft_box_window.h"
+
+using namespace DuiLib;
+
+namespace app {
+namespace {
+
+// The main window, or null after a skin error (which the framework has reported, naming the file). A
+// window whose skin failed has no native window and gets no final message, so it is freed here.
+CalendarWindow* OpenMainWindow() {
+  auto* window = new CalendarWindow(WidgetAlmanacLookups());
+  if (window->Create(nullptr, L"CalendarWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 336, 494) == nullptr) {
+    delete window;
+    return nullptr;
+  }
+  window->CenterWindow();
+  window->ShowWindow(true, true);
+  return window;
+}
+
+// After the loop: the main window is still there when "btn_close" ended it (a window-manager close has
+// deleted it already); tool boxes may still be open.
+void CloseRemainingWindows(CalendarWindow* window, HWND handle) {
+  if (CWindowWnd::FromHandle(handle) == window) delete window;
+  SoftBoxWindow::DestroyOpenBoxes();
+}
+
+void WarnIfNoAlmanac() {
+  auto const path = GetAlmanacDbPath();
+  if (!std::filesystem::is_regular_file(path))
+    std::cerr << "wannianli: no almanac database at " << path << "; almanac texts stay empty\n";
+}
+
+int Snapshot(const std::string& file) {
+  HeadlessHost host;
+  InstallHost(&host);
+  int status = 1;
+  if (auto* window = OpenMainWindow()) {
+    HWND const handle = window->GetHWND();
+    host.RunUntilIdle();
+    if (host.SavePng(handle, file)) status = 0;
+    else std::cerr << "wannianli: cannot write the snapshot " << file << "\n";
+    CloseRemainingWindows(window, handle);
+  }
+  InstallHost(nullptr);
+  return status;
+}
+
+int Interactive() {
+  std::unique_ptr<IHost> host = CreateSdlHost();
+  if (!host) return 1;  // the reason is on standard error
+  InstallHost(host.get());
+  int status = 1;
+  if (auto* window = OpenMainWindow()) {
+    HWND const handle = window->GetHWND();
+    status = CPaintManagerUI::MessageLoop();
+    CloseRemainingWindows(window, handle);
+  }
+  InstallHost(nullptr);
+  return status;
+}
+
+}  // namespace
+
+int RunWidget(const WidgetOptions& options) {
+  if (auto const& today = options.today) platform::SetClockSource(platform::FixedDateClock(today->year, today->month, today->day));
+  ConnectWidgetFestivalLookups();
+  WarnIfNoAlmanac();
+  return options.snapshotFile.empty() ? Interactive() : Snapshot(options.snapshotFile);
+}
+
+}  // namespace app

@@ -1,0 +1,138 @@
+// A missing or corrupt yiji.db and a missing skin: the widget keeps running, or the program says which
+// file failed.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+#include "almanac/almanac_connection.h"
+#include "almanac/almanac_store.h"
+#include "almanac/cpp_sqlite3_exception.h"
+#include "app/widget.h"
+#include "platform/executable_path.h"
+#include "widget_fixture.h"
+
+namespace {
+
+using namespace e2e;
+namespace fs = std::filesystem;
+
+// A folder that stands for the executable's: the real skin, and whatever yiji.db the test puts there.
+class ElsewhereTest : public WidgetTest {
+ protected:
+  void SetUp() override {
+    WidgetTest::SetUp();
+    folder = fs::temp_directory_path() / ("wannianli-e2e-" + std::to_string(::getpid()) + "-" +
+                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    platform::SetExecutablePathOverride((folder / "wannianli").string());
+  }
+  void TearDown() override {
+    WidgetTest::TearDown();
+    ReleaseAlmanacConnection();
+    platform::SetExecutablePathOverride(std::nullopt);
+    fs::remove_all(folder);
+  }
+  void LinkSkin() { fs::create_directory_symlink(fs::path(WANNIANLI_OUTPUT_DIR) / "skin", folder / "skin"); }
+  void WriteDb(const std::string& bytes) {
+    std::ofstream(folder / "yiji.db", std::ios::binary) << bytes;
+  }
+  fs::path folder;
+};
+
+TEST_F(ElsewhereTest, WithoutTheDatabaseTheWidgetRunsWithEmptyAlmanacTexts) {
+  auto& w = Open();
+  EXPECT_EQ(w.Text(L"lbl_yi"), L"");
+  EXPECT_EQ(w.Text(L"lbl_ji"), L"");
+  EXPECT_EQ(w.Text(L"now_lunar"), L"正月初一");  // the engine needs no database
+  EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2015, 2, 19)});
+  ClickOn(L"btn_next_month");
+  EXPECT_EQ(w.MonthIndex(), 3);
+}
+
+TEST_F(ElsewhereTest, ACorruptDatabaseIsReportedOnceAndTheWidgetStaysUsable) {
+  WriteDb(std::string(4096, 'x'));
+  testing::internal::CaptureStderr();
+  auto& w = Open();
+  auto const atStart = testing::internal::GetCapturedStderr();
+  // One line saying what failed, with the file.
+  auto const where = "wannianli: almanac database " + (folder / "yiji.db").string() + ": ";
+  EXPECT_EQ(atStart.find(where), 0u) << atStart;
+  EXPECT_NE(atStart.find("file is not a database (shown without the almanac)\n"), std::string::npos) << atStart;
+  EXPECT_EQ(std::count(atStart.begin(), atStart.end(), '\n'), 1) << atStart;
+  EXPECT_EQ(w.Text(L"lbl_yi"), L"");
+  EXPECT_EQ(w.Text(L"now_lunar"), L"正月初一");  // the engine's own texts are there
+  // The same failures again are not repeated, and the widget goes on: months, clock, day clicks.
+  testing::internal::CaptureStderr();
+  ClickOn(L"btn_next_month");
+  ClickOn(L"btn_next_month");
+  ClickCell(2015, 4, 8);
+  Tick(2);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(w.MonthIndex(), 4);
+  EXPECT_EQ(w.Text(L"now_day"), L"08");
+  EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2015, 4, 8)});
+  EXPECT_EQ(w.Text(L"now_time"), L"10:24:38");
+  EXPECT_TRUE(WindowAlive());
+}
+
+// What the soft look-ups do not cover still stops at the dispatch, which says what failed and goes on.
+TEST_F(ElsewhereTest, AnAlmanacErrorReachingTheDispatchIsReportedAndTheWidgetGoesOn) {
+  grid::AlmanacLookups failing;
+  failing.queryYiJi = [](std::string&, bool, DateTimeRecord) -> bool { throw CppSQLite3Exception(11, "disk image is malformed"); };
+  testing::internal::CaptureStderr();
+  auto& w = Open(new MainWindow(failing));
+  ClickOn(L"btn_next_month");
+  ClickCell(2015, 3, 8);
+  Tick(1);
+  auto const err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("AlmanacError escaped a notification handler: almanac database "), std::string::npos) << err;
+  EXPECT_NE(err.find("disk image is malformed"), std::string::npos) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << "once, though every action failed";
+  EXPECT_EQ(w.MonthIndex(), 3);
+  EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2015, 3, 8)});
+  EXPECT_EQ(w.Text(L"now_time"), L"10:24:37");
+}
+
+TEST_F(ElsewhereTest, TheSnapshotSaysOnceWhereItLookedForTheDatabase) {
+  LinkSkin();
+  CPaintManagerUI::SetInstancePath("");
+  InstallHost(nullptr);  // RunWidget installs its own host
+  auto const png = folder / "shot.png";
+  testing::internal::CaptureStderr();
+  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, png.string()});
+  auto const err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(fs::is_regular_file(png));
+  auto const where = (folder / "yiji.db").string();
+  auto const at = err.find("no almanac database at " + where);
+  EXPECT_NE(at, std::string::npos) << err;
+  EXPECT_EQ(err.find("no almanac database", at + 1), std::string::npos) << err;
+}
+
+TEST_F(ElsewhereTest, AMissingSkinNamesTheFileAndFailsWithStatus1) {
+  CPaintManagerUI::SetInstancePath("");
+  InstallHost(nullptr);
+  testing::internal::CaptureStderr();
+  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string()});
+  auto const err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(err.find((folder / "skin" / "main.xml").string()), std::string::npos) << err;
+  EXPECT_FALSE(fs::exists(folder / "shot.png"));
+}
+
+TEST_F(ElsewhereTest, AMalformedSkinNamesTheFileAndLine) {
+  fs::create_directories(folder / "skin");
+  std::ofstream(folder / "skin" / "main.xml") << "<?xml version=\"1.0\"?>\n<Window size=\"336,494\">\n<Label\n";
+  CPaintManagerUI::SetInstancePath("");
+  InstallHost(nullptr);
+  testing::internal::CaptureStderr();
+  int const status = app::RunWidget({std::nullopt, (folder / "shot.png").string()});
+  auto const err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(err.find("main.xml"), std::string::npos) << err;
+}
+
+}  // namespace
