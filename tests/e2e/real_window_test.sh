@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The real program in a real window: starts wannianli on its own Xvfb display (no fixed display number),
+# clicks "next month" with xdotool, checks that the screenshot changed where the grid is and nowhere in
+# the caption strip, then closes it with its close button and expects exit status 0.
+#   real_window_test.sh PATH/TO/wannianli
+set -euo pipefail
+program=$1
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "real window test: $*" >&2; exit 1; }
+
+# Xvfb picks a free display and writes its number to fd 3.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+export SDL_NO_SIGNAL_HANDLERS=1 WANNIANLI_NO_POWEROFF=1
+timeout -k 5 60 "$program" --today 2015-02-19 &
+app_pid=$!
+
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --name '^CalendarWindow$' 2>/dev/null | head -n1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no CalendarWindow appeared"
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X Y WIDTH HEIGHT
+[ "$WIDTH" = 336 ] && [ "$HEIGHT" = 494 ] || fail "window is ${WIDTH}x${HEIGHT}, not 336x494"
+
+shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
+# Changed pixels between two shots inside a window rectangle (w x h + x + y).
+changed() {
+  compare -metric AE -crop "$3" "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true
+}
+
+sleep 1
+shot "$work/before.png"
+# "btn_next_month" sits at 212..236 x 136..160.
+xdotool mousemove --window "$window" 224 148 click 1
+grid_changed=0
+for _ in $(seq 50); do
+  sleep 0.1
+  shot "$work/after.png"
+  grid_changed=$(changed "$work/before.png" "$work/after.png" "331x295+2+192")
+  [ "${grid_changed%.*}" -gt 2000 ] && break
+done
+[ "${grid_changed%.*}" -gt 2000 ] || fail "the grid did not change after next month ($grid_changed pixels)"
+# The date labels changed too, the weekday row did not.
+[ "$(changed "$work/before.png" "$work/after.png" "336x24+0+165")" = 0 ] || fail "the weekday row changed"
+
+# "btn_close" (306..330 x 2..26) ends the program with status 0.
+xdotool mousemove --window "$window" 318 14 click 1
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" = 0 ] || fail "exit status $status after btn_close"
+echo "real window test: grid changed in $grid_changed pixels; closed with status 0"
