@@ -1,9 +1,12 @@
 #include "app/almanac_errors.h"
 
+#include <cstring>
 #include <iostream>
 #include <set>
+#include <utility>
 
 #include "almanac/almanac_store.h"
+#include "app/almanac_memo.h"
 #include "grid/store_lookups.h"
 #include "lunar/festival_lookup.h"
 
@@ -31,12 +34,27 @@ bool SoftLookup(const char* key, char* out) {
   }
 }
 
+// The cells ask for these on every paint (see app/almanac_memo.h). `out` holds 18 bytes.
+template <bool (*Lookup)(const char*, char*)>
+bool RememberedSoftLookup(const char* key, char* out) {
+  static AlmanacMemo<std::string, std::pair<bool, std::string>> memo;
+  auto const answer = memo.Get(key, [key] {
+    char name[18] = {};
+    bool const found = SoftLookup<Lookup>(key, name);
+    return std::pair<bool, std::string>(found, name);
+  });
+  // Untouched, as the look-up leaves it, when nothing was written.
+  if (!answer.second.empty()) std::memcpy(out, answer.second.c_str(), answer.second.size() + 1);
+  return answer.first;
+}
+
 }  // namespace
 
 AlmanacError::AlmanacError(const CppSQLite3Exception& error) : std::runtime_error(Describe(error)) {}
 
 void ConnectWidgetFestivalLookups() {
-  SetFestivalLookups({&SoftLookup<&QueryGregorianFestival>, &SoftLookup<&QueryLunarFestival>});
+  SetFestivalLookups(
+      {&RememberedSoftLookup<&QueryGregorianFestival>, &RememberedSoftLookup<&QueryLunarFestival>});
 }
 
 grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner) {
@@ -87,4 +105,4 @@ grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner) {
   return soft;
 }
 
-grid::AlmanacLookups WidgetAlmanacLookups() { return SoftAlmanacLookups(grid::StoreLookups()); }
+grid::AlmanacLookups WidgetAlmanacLookups() { return RememberedAlmanacLookups(SoftAlmanacLookups(grid::StoreLookups())); }

@@ -30,10 +30,11 @@ void NameAlmanacErrors(F&& action) {
   }
 }
 
-// Connects the store's festival-name look-ups to the lunar engine, failing soft as described above.
+// Connects the store's festival-name look-ups to the lunar engine, failing soft as described above and
+// remembered while the file stays the same (app/almanac_memo.h).
 void ConnectWidgetFestivalLookups();
 
 // `inner` (the store's look-ups) failing soft as described above.
 grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner);
-// The look-ups the widget's main window uses: the store's, failing soft.
+// The look-ups the widget's main window uses: the store's, failing soft, remembered.
 grid::AlmanacLookups WidgetAlmanacLookups();

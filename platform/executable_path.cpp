@@ -41,7 +41,9 @@ std::string RealExecutablePath() {
 
 std::string ExecutablePath() {
   if (Override()) return *Override();
-  return RealExecutablePath();
+  // Asked by every almanac look-up; the answer is the folder the program started from, read once.
+  static const std::string real = RealExecutablePath();
+  return real;
 }
 
 char PathSeparator() {
