@@ -1,5 +1,7 @@
 // The window's own actions: shrinking and enlarging, tool boxes, the shutdown confirmation, the key
 // filter, caption hit tests and double-clicks, closing.
+#include <filesystem>
+
 #include "grid/grid_constants.h"
 #include "platform/command_runner.h"
 #include "widget_fixture.h"
@@ -8,6 +10,12 @@
 namespace {
 
 using namespace e2e;
+
+// Pictures for a reviewer's eye in build/app_snapshots/.
+void Save(HeadlessHost& host, HWND window, const std::string& name) {
+  std::filesystem::create_directories(WANNIANLI_SNAPSHOT_DIR);
+  EXPECT_TRUE(host.SavePng(window, WANNIANLI_SNAPSHOT_DIR "/" + name));
+}
 
 using WindowActionsTest = WidgetTest;
 
@@ -27,6 +35,7 @@ TEST_F(WindowActionsTest, ShrinkKeepsTheHeaderAndEnlargeBringsTheBackgroundBack)
   EXPECT_TRUE(w.Find(L"btn_fangda")->IsVisible());
   // The flat header shows where the gradient image was.
   EXPECT_EQ(host.Pixel(Handle(), 150, 20) & 0xFFFFFF, 0x278ADFu);
+  Save(host, Handle(), "shrunk.png");
   ClickOn(L"btn_fangda");
   RECT const back = w.GetWindowRect();
   EXPECT_EQ(back.Height(), 494);
@@ -52,7 +61,9 @@ TEST_F(WindowActionsTest, EachAppClickOpensOneMoreIndependentToolBox) {
     const RECT& rc = box->GetPaintManager().FindControl(name)->GetPos();
     host.Click(box->GetHWND(), (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
   };
+  Save(host, windows[2], "tool_box.png");
   click(first, L"btn_tools_fold");
+  Save(host, windows[1], "tool_box_folded.png");
   EXPECT_FALSE(first->GetPaintManager().FindControl(L"hor_tools")->IsVisible());
   EXPECT_TRUE(second->GetPaintManager().FindControl(L"hor_tools")->IsVisible());
   click(second, L"btn_soft_box_close");
@@ -74,16 +85,21 @@ TEST_F(WindowActionsTest, ShutdownAnsweredCancelDoesNothing) {
 
 TEST_F(WindowActionsTest, ShutdownAnsweredOkRunsThePowerOffCommandLineThroughTheRunner) {
   Open();
-  std::wstring boxText;
-  host.SetModalScript([&boxText](HWND box) {
+  std::wstring asked;
+  // The box's own OK button is clicked, as a user would.
+  host.SetModalScript([&](HWND box) {
     auto* boxWindow = dynamic_cast<WindowImplBase*>(CWindowWnd::FromHandle(box));
-    if (boxWindow == nullptr) return;
-    // The box's texts: the question and the caption.
-    for (auto const* name : {L"text", L"caption", L"title"})
-      if (auto* c = boxWindow->GetPaintManager().FindControl(name)) boxText += c->GetText() + L"|";
+    ASSERT_NE(boxWindow, nullptr);
+    auto& pm = boxWindow->GetPaintManager();
+    asked = pm.FindControl(L"mb_caption")->GetText() + L"|" + pm.FindControl(L"mb_text")->GetText();
+    EXPECT_TRUE(commandsRun.empty()) << "nothing runs before the answer";
+    host.RunUntilIdle();
+    Save(host, box, "shutdown_box.png");
+    const RECT& ok = pm.FindControl(L"mb_ok")->GetPos();
+    host.Click(box, (ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
   });
-  host.SetModalAnswer(IDOK);
   ClickOn(L"btn_shutdown");
+  EXPECT_EQ(asked, L"提示|确认立即关机?");
   EXPECT_EQ(commandsRun, std::vector<std::string>{"systemctl poweroff"});
   EXPECT_EQ(commandsRun.front(), platform::PowerOffCommandLine());
 }
