@@ -76,42 +76,31 @@ TEST_F(NavigationTest, TodayBringsBackTodaysMonthSelectionAndAlmanac) {
   EXPECT_EQ(w.Text(L"lbl_yi"), yi);
 }
 
-// Opens a picker by clicking it and clicks the row of `item` in its drop-down list.
-void PickItem(WidgetTest& test, HeadlessHost& host, HWND handle, CComboUI* combo, int item, CControlUI*& popup) {
-  POINT const centre{(combo->GetPos().left + combo->GetPos().right) / 2, (combo->GetPos().top + combo->GetPos().bottom) / 2};
-  host.Click(handle, centre.x, centre.y);
-  popup = combo->GetManager()->GetPopup();
-  ASSERT_NE(popup, nullptr);
-  auto* list = dynamic_cast<CComboDropUI*>(popup);
-  ASSERT_NE(list, nullptr);
+// Opens a picker by clicking it and clicks the row of `item` in its drop-down list, scrolling the list
+// with the wheel until the row shows.
+bool PickItem(HeadlessHost& host, HWND handle, CComboUI* combo, int item) {
+  const RECT& box = combo->GetPos();
+  host.Click(handle, (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+  auto* list = dynamic_cast<CComboDropUI*>(combo->GetManager()->GetPopup());
+  if (list == nullptr) return false;
   const RECT& rc = list->GetPos();
-  for (int y = rc.top; y < rc.bottom; ++y) {
-    if (list->ItemAt(POINT{(rc.left + rc.right) / 2, y}) == item) {
-      host.Click(handle, (rc.left + rc.right) / 2, y + 2);
-      return;
-    }
-  }
-  // Scrolled out of sight: wheel down until it shows.
-  for (int notch = 0; notch < 60; ++notch) {
-    host.Wheel(handle, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2, -1);
+  int const x = (rc.left + rc.right) / 2;
+  for (int notch = 0; notch < 60; ++notch, host.Wheel(handle, x, (rc.top + rc.bottom) / 2, -1))
     for (int y = rc.top + 2; y < rc.bottom - 2; ++y)
-      if (list->ItemAt(POINT{(rc.left + rc.right) / 2, y}) == item) {
-        host.Click(handle, (rc.left + rc.right) / 2, y + 2);
-        return;
+      if (list->ItemAt(POINT{x, y}) == item) {
+        host.Click(handle, x, y);
+        return true;
       }
-  }
-  (void)test;
-  FAIL() << "item " << item << " not found in the drop-down list";
+  return false;
 }
 
 TEST_F(NavigationTest, ChoosingInTheDropDownsShowsDayOneOfThatMonth) {
   auto& w = Open();
-  CControlUI* popup = nullptr;
-  PickItem(*this, host, Handle(), static_cast<CComboUI*>(w.Find(L"com_month")), 9, popup);
+  ASSERT_TRUE(PickItem(host, Handle(), static_cast<CComboUI*>(w.Find(L"com_month")), 9));
   EXPECT_EQ(w.MonthIndex(), 9);
   EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2015, 9, 1)});
   EXPECT_EQ(w.Text(L"now_datetime"), L"2015/9");
-  PickItem(*this, host, Handle(), static_cast<CComboUI*>(w.Find(L"com_year")), 120, popup);
+  ASSERT_TRUE(PickItem(host, Handle(), static_cast<CComboUI*>(w.Find(L"com_year")), 120));
   EXPECT_EQ(w.YearIndex(), 120);
   EXPECT_EQ(w.MonthIndex(), 9);
   EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2020, 9, 1)});

@@ -33,6 +33,8 @@ class MainWindow : public CalendarWindow {
   int YearIndex() const { return comYear->GetCurSel(); }
   int MonthIndex() const { return comMonth->GetCurSel(); }
   int CellsBuilt() const { return cellsBuilt; }
+  // Nothing in the program opens the city window; tests do, to see the main window close it.
+  SelectCityWindow& City() { return cityWindow; }
   // Cells 1..42 that are shown and hold the date; the selected shown cells; shown cells with an image.
   std::vector<int> ShownCellsOf(int year, int month, int day) const;
   std::vector<DateTimeRecord> SelectedDates() const;

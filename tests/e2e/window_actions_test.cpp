@@ -134,6 +134,25 @@ TEST_F(WindowActionsTest, OnlyTheHeadersBareBackgroundIsCaption) {
   EXPECT_EQ(hit(200, 60), HTCLIENT);    // now_lunarYear, a label
   EXPECT_EQ(hit(160, 140), HTCLIENT);   // below the caption: the navigation row
   EXPECT_EQ(hit(300, 300), HTCLIENT);   // the grid
+  EXPECT_EQ(w.City().GetHWND(), nullptr);  // dormant: nothing to close
+}
+
+TEST_F(WindowActionsTest, ACaptionPressAndClosingTheMainWindowCloseAnOpenCityWindow) {
+  auto& w = Open();
+  RECT const rc = w.GetWindowRect();
+  ASSERT_NE(w.City().Create(nullptr, L"SelectCityWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 240, 320), nullptr);
+  host.Deliver(Handle(), WM_NCHITTEST, 0, MAKELPARAM(rc.left + 40, rc.top + 50));  // a label: no
+  host.RunUntilIdle();
+  EXPECT_NE(w.City().GetHWND(), nullptr);
+  host.Deliver(Handle(), WM_NCHITTEST, 0, MAKELPARAM(rc.left + 160, rc.top + 12));
+  host.RunUntilIdle();
+  EXPECT_EQ(w.City().GetHWND(), nullptr);
+  ASSERT_NE(w.City().Create(nullptr, L"SelectCityWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 240, 320), nullptr);
+  HWND const city = w.City().GetHWND();
+  host.Deliver(Handle(), WM_CLOSE, 0, 0);
+  host.RunUntilIdle();
+  EXPECT_FALSE(WindowAlive());
+  EXPECT_EQ(CWindowWnd::FromHandle(city), nullptr);
 }
 
 TEST_F(WindowActionsTest, ACaptionDoubleClickNeitherMaximisesNorMoves) {
@@ -168,17 +187,6 @@ TEST_F(WindowActionsTest, AWindowManagerCloseEndsTheProgramWithStatus0) {
   EXPECT_TRUE(host.QuitPosted());
   EXPECT_EQ(host.ExitCode(), 0);
   EXPECT_EQ(SoftBoxWindow::OpenBoxCount(), 1);  // closed by the program after its loop
-}
-
-TEST_F(WindowActionsTest, ClosingAToolBoxLeavesTheProgramRunning) {
-  Open();
-  ClickOn(L"btn_app");
-  auto const box = host.Windows().back();
-  host.Deliver(box, WM_CLOSE, 0, 0);
-  host.RunUntilIdle();
-  EXPECT_EQ(SoftBoxWindow::OpenBoxCount(), 0);
-  EXPECT_FALSE(host.QuitPosted());
-  EXPECT_TRUE(WindowAlive());
 }
 
 }  // namespace

@@ -86,22 +86,6 @@ TEST_F(SoftBoxTest, ToolButtonsChangeNothing) {
   EXPECT_FALSE(host.QuitPosted());
 }
 
-TEST_F(SoftBoxTest, TwoBoxesAreIndependentAndClosingOneLeavesTheOther) {
-  auto* first = SoftBoxWindow::Open();
-  auto* second = SoftBoxWindow::Open();
-  ASSERT_NE(first, second);
-  HWND const secondHandle = second->GetHWND();
-  Click(first, L"btn_tools_fold");
-  EXPECT_FALSE(Find(first, L"hor_tools")->IsVisible());
-  EXPECT_TRUE(Find(second, L"hor_tools")->IsVisible());
-  Click(first, L"btn_soft_box_close");
-  // The first box is gone, object included; the second is untouched.
-  EXPECT_EQ(SoftBoxWindow::OpenBoxCount(), 1);
-  EXPECT_EQ(host.Windows(), std::vector<HWND>{secondHandle});
-  EXPECT_EQ(CWindowWnd::FromHandle(secondHandle), second);
-  EXPECT_FALSE(host.QuitPosted());
-}
-
 TEST_F(SoftBoxTest, AWindowManagerCloseDeletesTheBox) {
   auto* box = SoftBoxWindow::Open();
   host.Deliver(box->GetHWND(), WM_CLOSE, 0, 0);
