@@ -106,12 +106,10 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   // Cell 1..42 ("cal_cell_i"), or null before BuildDayCells.
   DayOptionUI* DayCell(int i) const;
 
- public:
   DuiLib::CDuiString GetSkinFolder() override { return L"skin\\"; }
   DuiLib::CDuiString GetSkinFile() override { return L"main.xml"; }
 
  protected:
-
   DuiLib::CLabelUI* nowTime = nullptr;
   DuiLib::CLabelUI* nowWeek = nullptr;
   DuiLib::CLabelUI* nowDay = nullptr;
