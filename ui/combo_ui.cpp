@@ -64,7 +64,6 @@ void CComboUI::ShowDropDown() {
   m_drop->SetManager(m_pManager, this);
   m_drop->Open();
   m_pManager->SetPopup(m_drop.get());
-  m_pManager->SendNotify(this, L"dropdown");
 }
 
 void CComboUI::CloseDropDown() {

@@ -124,7 +124,7 @@ CControlUI* CContainerUI::FindControlAt(POINT pt) {
   for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
     if (CControlUI* found = (*it)->FindControlAt(pt)) return found;
   }
-  return this;
+  return m_bMouseEnabled ? this : nullptr;
 }
 
 }  // namespace DuiLib

@@ -205,7 +205,7 @@ void CControlUI::DoEvent(TEventUI&) {}
 bool CControlUI::Activate() { return IsVisible() && IsEnabled(); }
 
 CControlUI* CControlUI::FindControlAt(POINT pt) {
-  if (!m_bVisible || !m_rcItem.Contains(pt)) return nullptr;
+  if (!m_bVisible || !m_bMouseEnabled || !m_rcItem.Contains(pt)) return nullptr;
   return this;
 }
 

@@ -56,7 +56,8 @@ class CControlUI {
   virtual void SetEnabled(bool enabled = true);
   bool IsFocused() const;
   void SetFocus();
-  // Whether input may land on the control (layouts and labels still take it, so hit tests see them).
+  // Whether hit tests see the control ("mouse" attribute). Without it, points fall through to what lies
+  // beneath (a container still passes them to its children): a label over a caption can stay draggable.
   bool IsMouseEnabled() const { return m_bMouseEnabled; }
   void SetMouseEnabled(bool enabled) { m_bMouseEnabled = enabled; }
 

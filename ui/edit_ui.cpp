@@ -67,6 +67,7 @@ void CEditUI::DoEvent(TEventUI& event) {
 }
 
 void CEditUI::PaintBorder(HDC hDC) {
+  if (m_nBorderSize == 0) CRenderEngine::DrawRect(hDC, m_rcItem, 1, IsFocused() ? 0xFF3C7FB1 : 0xFFA0A0A0);
   CLabelUI::PaintBorder(hDC);
   if (!IsFocused() || hDC == nullptr) return;
   // A caret after the text.

@@ -31,6 +31,12 @@ std::string CMessageBoxWnd::GetSkinText() {
 }
 
 void CMessageBoxWnd::InitWindow() {
+  // The owner's face (set here, not in the XML text, so that no name is ever parsed as markup).
+  FontSpec bold = m_font;
+  bold.bold = true;
+  m_PaintManager.SetDefaultFont(m_font);
+  m_PaintManager.AddFont(0, m_font);
+  m_PaintManager.AddFont(1, bold);
   if (auto* text = static_cast<CLabelUI*>(m_PaintManager.FindControl(L"mb_text"))) text->SetText(m_text);
   if (auto* caption = static_cast<CLabelUI*>(m_PaintManager.FindControl(L"mb_caption"))) caption->SetText(m_caption);
   if ((m_flags & 0x0F) != MB_OKCANCEL) {

@@ -48,11 +48,12 @@ void COptionUI::Selected(bool selected, bool triggerEvent) {
   m_bSelected = selected;
   if (m_pManager != nullptr) {
     if (m_bSelected && !m_sGroupName.empty()) {
-      // The one place group exclusivity is enforced: copy first, deselecting may reshape nothing but be safe.
+      // The one place group exclusivity is enforced. A copy: a handler of "selectchanged" may regroup.
       if (const auto* group = m_pManager->GetOptionGroup(m_sGroupName)) {
         std::vector<CControlUI*> members = *group;
         for (CControlUI* member : members) {
-          if (member != this) static_cast<COptionUI*>(member)->Selected(false, triggerEvent);
+          auto* option = dynamic_cast<COptionUI*>(member);
+          if (option != nullptr && option != this) option->Selected(false, triggerEvent);
         }
       }
     }

@@ -63,6 +63,7 @@ int CPaintManagerUI::MessageLoop() {
 
 void CPaintManagerUI::Init(HWND window) {
   m_hWnd = window;
+  m_bPaintPending = false;  // a new native window has asked for nothing yet
   NeedUpdate();
   Invalidate();
 }
@@ -99,6 +100,8 @@ CControlUI* CPaintManagerUI::FindControl(std::wstring_view name) const {
 }
 
 CControlUI* CPaintManagerUI::FindControl(POINT pt) const {
+  // Positions changed in code since the last paint count already.
+  if (m_bUpdateNeeded && !m_bInPaint) const_cast<CPaintManagerUI*>(this)->Layout();
   return m_root ? m_root->FindControlAt(pt) : nullptr;
 }
 

@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include "ui/control_ui.h"
+#include "ui/dispatch_guard.h"
 #include "ui/resource_path.h"
 #include "ui/skin_error.h"
+#include "ui/win_api.h"
 
 namespace DuiLib {
 
@@ -95,7 +97,8 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   m_PaintManager.AddNotifier(this);
   SIZE size = m_PaintManager.GetInitSize();
   if (size.cx > 0 && size.cy > 0) ResizeClient(size.cx, size.cy);
-  InitWindow();
+  // A failing InitWindow is reported like any handler; the window still gets its "windowinit".
+  GuardedCall("InitWindow", [&] { InitWindow(); });
   m_PaintManager.SendNotify(root, L"windowinit");
   return 0;
 }
@@ -119,6 +122,9 @@ RECT WindowImplBase::GetClientRect() const {
   RECT rc = GetWindowRect();
   return RECT{0, 0, rc.Width(), rc.Height()};
 }
+
+bool WindowImplBase::ScreenToClient(HWND window, POINT* point) { return DuiLib::ScreenToClient(window, point); }
+bool WindowImplBase::GetClientRect(HWND window, RECT* rect) { return DuiLib::GetClientRect(window, rect); }
 
 LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, bool& handled) {
   handled = true;

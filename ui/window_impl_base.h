@@ -28,7 +28,7 @@ class WindowImplBase : public CWindowWnd, public INotifyUI, public IMessageFilte
   CControlUI* CreateControl(std::wstring_view className) override;  // default: none of its own
   LRESULT MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
- protected:
+  // The hooks are public, as in the classic framework, so that tests can call them directly.
   virtual CDuiString GetSkinFolder() = 0;  // e.g. L"skin\\"
   virtual CDuiString GetSkinFile() = 0;    // e.g. L"main.xml"
   // The skin as XML text instead of the file (the framework's own windows carry theirs); empty: the file.
@@ -52,9 +52,12 @@ class WindowImplBase : public CWindowWnd, public INotifyUI, public IMessageFilte
   virtual LRESULT OnSetFocus(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& handled);
   virtual LRESULT OnKillFocus(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& handled);
 
+ protected:
   // Caption hit test helpers: the client-coordinate point of a WM_NCHITTEST and the client rectangle.
   POINT ScreenToClient(POINT screen) const;
   RECT GetClientRect() const;
+  static bool ScreenToClient(HWND window, POINT* point);
+  static bool GetClientRect(HWND window, RECT* rect);
 
   CPaintManagerUI m_PaintManager;
   std::string m_skinError;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/dispatch_guard.h"
+#include "ui/win_api.h"
 
 namespace DuiLib {
 namespace {
@@ -157,6 +158,16 @@ bool CWindowWnd::SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UI
   if ((flags & SWP_SHOWWINDOW) != 0) host->ShowNativeWindow(m_hWnd, true, (flags & SWP_NOACTIVATE) == 0);
   if ((flags & SWP_HIDEWINDOW) != 0) host->ShowNativeWindow(m_hWnd, false, false);
   return true;
+}
+
+bool CWindowWnd::GetWindowRect(HWND window, RECT* rect) { return DuiLib::GetWindowRect(window, rect); }
+
+bool CWindowWnd::SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+  return DuiLib::SetWindowPos(window, insertAfter, x, y, cx, cy, flags);
+}
+
+bool CWindowWnd::PostMessage(HWND window, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  return DuiLib::PostMessage(window, uMsg, wParam, lParam);
 }
 
 LRESULT CWindowWnd::SendMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {

@@ -42,6 +42,15 @@ class CWindowWnd : public IHostClient {
   RECT GetWindowRect() const;  // outer rectangle in screen coordinates (empty without a native window)
   bool SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 
+  // The Windows-style functions under their usual names, so that window code calling them with a handle
+  // is not hidden by the members of the same name.
+  static bool GetWindowRect(HWND window, RECT* rect);
+  static bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+  static bool PostMessage(HWND window, UINT uMsg, WPARAM wParam, LPARAM lParam);
+  static bool PostMessageW(HWND window, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return PostMessage(window, uMsg, wParam, lParam);
+  }
+
   LRESULT SendMessage(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
   // Queued: delivered in order after the current message returns. False without a native window.
   bool PostMessage(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -53,10 +62,12 @@ class CWindowWnd : public IHostClient {
 
   LRESULT HostDispatch(UINT uMsg, WPARAM wParam, LPARAM lParam) final;
 
- protected:
-  // The default handling of every message the window does not handle itself (WM_CLOSE destroys).
+  // The default handling of every message the window does not handle itself (WM_CLOSE destroys). Called
+  // directly it bypasses the exception boundary of HostDispatch; SendMessage does not.
   virtual LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
   virtual void OnFinalMessage(HWND window);
+
+ protected:
 
   HWND m_hWnd = nullptr;
   HWND m_parent = nullptr;

@@ -79,7 +79,9 @@ class IHost {
   virtual void SetMouseCapture(HWND window, bool capture) = 0;
 
   // Painting.
-  virtual void InvalidateWindow(HWND window) = 0;       // WM_PAINT once the queue is empty
+  // WM_PAINT once the queue is empty (for a hidden window at the latest when it is shown): the framework
+  // asks once and asks again only after it got a WM_PAINT.
+  virtual void InvalidateWindow(HWND window) = 0;
   virtual ICanvas* BeginPaint(HWND window) = 0;         // a canvas of the window's client size
   virtual void EndPaint(HWND window) = 0;               // present the frame
 
