@@ -9,8 +9,6 @@ Library::Library() {
   // The program decides when to quit (PostQuitMessage); closing the last window must not end it behind
   // the framework's back. A signal still arrives as SDL_QUIT.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-  // A click that activates a window is also a click on its controls, as on the desktop people know.
-  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // The window framebuffer without a GL texture behind it (see NativeWindow: software frames).
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // A widget must not switch off the screen saver.

@@ -54,7 +54,7 @@ fi
 # A double click on the band's background reaches the window as the caption double click, and moves nothing.
 # Each press is held a moment, as a hand does: the window manager takes over a press only once SDL has
 # asked it to, and a press released before that request arrives leaves it waiting for another.
-xdotool mousemove $((x1 + 30)) $((y1 + 20)) mousedown 1 sleep 0.05 mouseup 1 sleep 0.1 mousedown 1 sleep 0.05 mouseup 1
+xdotool mousemove $((x1 + 30)) $((y1 + 20)) mousedown 1 sleep 0.15 mouseup 1 sleep 0.1 mousedown 1 sleep 0.15 mouseup 1
 wait_until 10 status_is dbl 1
 [ "$(status x)" = "$x1" ] && [ "$(status y)" = "$y1" ] || { echo "FAIL: a double click moved the window" >&2; exit 1; }
 
