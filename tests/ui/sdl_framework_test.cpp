@@ -73,20 +73,7 @@ TEST_F(SdlFramework, AClickThroughSdlEventsRaisesClickAndRepaints) {
   EXPECT_EQ(Shown(120, 55), 0xFF22AA22u);
 }
 
-TEST_F(SdlFramework, PressOnTheButtonAndReleaseElsewhereIsNoClick) {
-  HWND w = window.GetHWND();
-  Motion(w, 50, 55);
-  Button(w, SDL_MOUSEBUTTONDOWN, 50, 55);
-  Motion(w, 150, 90);
-  Button(w, SDL_MOUSEBUTTONUP, 150, 90);
-  EXPECT_EQ(std::count(window.notifications.begin(), window.notifications.end(), L"click:go"), 0);
-}
 
-TEST_F(SdlFramework, TheCaptionHitTestAnswersThroughTheHost) {
-  RECT rc = host->GetWindowRect(window.GetHWND());
-  EXPECT_EQ(window.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.left + 5, rc.top + 5)), HTCAPTION);
-  EXPECT_EQ(window.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.left + 50, rc.top + 55)), HTCLIENT);
-}
 
 // The confirmation box on the SDL host: `press` is sent to the box once it runs.
 int AnswerBox(SdlHost& host, PanelWindow& owner, const std::function<void(HWND box)>& press) {

@@ -87,14 +87,6 @@ TEST_F(SdlWindows, ASizeChangeIsReportedAndRepainted) {
   EXPECT_EQ(host->GetWindowRect(w), (RECT{0, 0, 120, 90}));
 }
 
-TEST_F(SdlWindows, WorkAreaIsTheDisplaysUsableArea) {
-  Recorder a;
-  HWND w = Open(a);
-  RECT area = host->GetWorkArea(w);
-  EXPECT_GT(area.Width(), 0);
-  EXPECT_GT(area.Height(), 0);
-  EXPECT_EQ(host->GetWorkArea(nullptr), area);
-}
 
 using SdlQueue = SdlHostTest;
 
@@ -118,13 +110,6 @@ TEST_F(SdlQueue, PostedMessagesArriveInOrderAfterTheCurrentOneReturns) {
   EXPECT_EQ(trace, (std::vector<std::string>{"first returns", "second", "third"}));
 }
 
-TEST_F(SdlQueue, PostedMessagesCarryTheirParameters) {
-  Recorder a;
-  HWND w = Open(a);
-  host->PostMessage(w, WM_FIRST, 7, -42);
-  host->RunUntilIdle();
-  EXPECT_EQ(a.Of(WM_FIRST), (std::vector<HostMessage>{{WM_FIRST, 7, -42}}));
-}
 
 TEST_F(SdlQueue, MessagesQueuedForADestroyedWindowAreDropped) {
   Recorder a, b;

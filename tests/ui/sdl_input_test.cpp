@@ -112,19 +112,6 @@ TEST(SdlText, MalformedBytesAreSkippedNotGuessed) {
   EXPECT_EQ(messages[2].wParam, static_cast<WPARAM>('z'));
 }
 
-TEST(SdlWindowEvents, FocusLeaveAndCloseHaveMessages) {
-  SDL_WindowEvent event{};
-  event.event = SDL_WINDOWEVENT_FOCUS_GAINED;
-  EXPECT_EQ(TranslateWindowEvent(event)->message, WM_SETFOCUS);
-  event.event = SDL_WINDOWEVENT_FOCUS_LOST;
-  EXPECT_EQ(TranslateWindowEvent(event)->message, WM_KILLFOCUS);
-  event.event = SDL_WINDOWEVENT_LEAVE;
-  EXPECT_EQ(TranslateWindowEvent(event)->message, WM_MOUSELEAVE);
-  event.event = SDL_WINDOWEVENT_CLOSE;
-  EXPECT_EQ(TranslateWindowEvent(event)->message, WM_CLOSE);
-  event.event = SDL_WINDOWEVENT_ENTER;
-  EXPECT_FALSE(TranslateWindowEvent(event));
-}
 
 TEST(CaptionClicks, TwoQuickPressesNearbyOnOneWindowAreADoubleClick) {
   CaptionClickTracker tracker(500, 4);

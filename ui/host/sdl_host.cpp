@@ -253,7 +253,13 @@ void SdlHost::RunLoop(const std::function<bool()>& done) {
     }
     // Paint only when nothing else is queued, as a desktop message loop does.
     if (PaintOne() || done()) continue;
-    if (SDL_WaitEvent(&event) == 1) Dispatch(event);
+    if (SDL_WaitEvent(&event) == 1) {
+      Dispatch(event);
+    } else {
+      // Not expected once SDL runs; waiting a little keeps a broken queue from spinning a core.
+      std::fprintf(stderr, "wannianli: SDL cannot wait for events: %s\n", SDL_GetError());
+      SDL_Delay(100);
+    }
   }
 }
 

@@ -9,8 +9,10 @@ Library::Library() {
   // The program decides when to quit (PostQuitMessage); closing the last window must not end it behind
   // the framework's back. A signal still arrives as SDL_QUIT.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-  // A click that activates a window is also a click on its controls, as on the desktop people know.
-  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // The window framebuffer without a GL texture behind it (see NativeWindow: software frames).
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // A desktop widget is no full-screen game: the compositor keeps drawing it (shadows, transparency).
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   // A widget must not switch off the screen saver.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {

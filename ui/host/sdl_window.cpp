@@ -19,8 +19,10 @@ NativeWindow::NativeWindow(IHostClient* owner, const NativeWindowParams& params,
   m_id = SDL_GetWindowID(m_window.get());
   // The window manager keeps an owned window above its owner.
   if (parent != nullptr) SDL_SetWindowModalFor(m_window.get(), parent);
-  m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, 0));
-  if (!m_renderer) m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
+  // The frame is drawn on the CPU already and shown with one full blit: the software renderer over the
+  // window's own framebuffer is all it needs, and it follows resizes on every X server (the GL path on a
+  // server without direct rendering, Xvfb or a remote display, keeps drawing at the first size).
+  m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
   if (!m_renderer) throw std::runtime_error(std::string("SDL cannot draw into a window: ") + SDL_GetError());
 }
 
