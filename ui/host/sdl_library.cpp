@@ -20,6 +20,13 @@ Library::Library() {
     SDL_Quit();
     throw std::runtime_error("SDL could not start: " + message);
   }
+  // Without a display SDL falls back to its "offscreen" driver on its own, and a widget nobody can see
+  // would run until killed. Only a caller that asks for that driver by name gets it.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && std::string(driver) == "offscreen" && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+    SDL_Quit();
+    throw std::runtime_error("SDL could not start: no display (DISPLAY and WAYLAND_DISPLAY are not set)");
+  }
 }
 
 Library::~Library() {
