@@ -15,18 +15,22 @@ LRESULT CalendarWindow::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CalendarWindow::SelectDay(int month, int day) {
-  for (int i = 1; i <= grid::kCellCount; ++i) {
-    auto* cell = DayCell(i);
-    // The year is not compared: after the click's refill one month's dates are laid out, and hidden cells
-    // (which keep older dates) come after the shown ones.
-    if (cell == nullptr || cell->date.month != month || cell->date.day != day) continue;
-    cell->Selected(true);
-    RefreshAlmanac(cell->date);
-    RefreshFestivalTips();
-    RefreshHolidayMarks();
-    ShowFestivalPicture(cell);
-    if (cell->IsVisible()) cell->ChooseSelectedImage();
-    return;
+  // The message carries no year, and hidden cells keep the dates of older fills: January's hidden leading
+  // cells can hold 1 January of another year. Shown cells are therefore matched first; a hidden cell only
+  // when no shown cell holds the date.
+  for (bool shown : {true, false}) {
+    for (int i = 1; i <= grid::kCellCount; ++i) {
+      auto* cell = DayCell(i);
+      if (cell == nullptr || cell->IsVisible() != shown) continue;
+      if (cell->date.month != month || cell->date.day != day) continue;
+      cell->Selected(true);
+      RefreshAlmanac(cell->date);
+      RefreshFestivalTips();
+      RefreshHolidayMarks();
+      ShowFestivalPicture(cell);
+      if (cell->IsVisible()) cell->ChooseSelectedImage();
+      return;
+    }
   }
 }
 

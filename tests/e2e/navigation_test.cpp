@@ -1,6 +1,8 @@
 // Start-up, month steps, "today", the pickers and day-cell clicks, on the real almanac with today fixed at
 // 2015-02-19 (春节) 10:24:36.
+#include "almanac/almanac_store.h"
 #include "grid/grid_constants.h"
+#include "platform/code_page.h"
 #include "ui/combo_drop_ui.h"
 #include "widget_fixture.h"
 
@@ -158,6 +160,18 @@ TEST_F(NavigationTest, ReclickingTheSelectedCellSelectsItAgain) {
   EXPECT_EQ(w.MonthIndex(), 2);
   EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2015, 2, 10)});
   EXPECT_EQ(w.Text(L"now_day"), L"10");
+}
+
+TEST_F(NavigationTest, ClickingADayOfJanuarySelectsItAndNotAHiddenCellOfAnotherYear) {
+  clock.now = {2015, 1, 10, 8, 0, 0};
+  auto& w = Open();  // January 2015: cell 5 holds 1 January 2015
+  ASSERT_TRUE(PickItem(host, Handle(), static_cast<CComboUI*>(w.Find(L"com_year")), 116));
+  // January 2016 starts in column 6: hidden cells 1..5 still hold late December 2014 .. 1 January 2015.
+  std::string yi2016;
+  QueryYiJi(yi2016, true, Date(2016, 1, 1));
+  ClickCell(2016, 1, 1);
+  EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2016, 1, 1)});
+  EXPECT_EQ(w.Text(L"lbl_yi"), platform::GbkToWide(yi2016));
 }
 
 TEST_F(NavigationTest, SelectDayForADateNoCellHoldsSelectsNothingNew) {
