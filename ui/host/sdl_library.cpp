@@ -2,6 +2,7 @@
 #include <string>
 
 #include "ui/host/sdl_handles.h"
+#include "ui/host/sdl_x11_errors.h"
 
 namespace DuiLib::sdl {
 
@@ -27,6 +28,7 @@ Library::Library() {
     SDL_Quit();
     throw std::runtime_error("SDL could not start: no display (DISPLAY and WAYLAND_DISPLAY are not set)");
   }
+  KeepRunningOnXErrors();
 }
 
 Library::~Library() {

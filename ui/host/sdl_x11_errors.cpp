@@ -1,0 +1,32 @@
+#include "ui/host/sdl_x11_errors.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include <SDL.h>
+#include <X11/Xlib.h>
+
+namespace DuiLib::sdl {
+namespace {
+
+int ReportAndContinue(Display* display, XErrorEvent* event) {
+  // Once per error code: a burst of the same stale-window error says nothing new.
+  static bool reported[256] = {};
+  if (!reported[event->error_code]) {
+    reported[event->error_code] = true;
+    char text[160] = {};
+    XGetErrorText(display, event->error_code, text, sizeof text);
+    std::fprintf(stderr, "wannianli: X error ignored: %s (request %d, resource 0x%lx)\n", text,
+                 event->request_code, event->resourceid);
+  }
+  return 0;
+}
+
+}  // namespace
+
+void KeepRunningOnXErrors() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && std::strcmp(driver, "x11") == 0) XSetErrorHandler(&ReportAndContinue);
+}
+
+}  // namespace DuiLib::sdl
