@@ -7,9 +7,11 @@
 #include "almanac/almanac_store.h"
 #include "almanac/cpp_sqlite3.h"
 #include "app/command_line.h"
+#include "platform/standard_output.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> const arguments(argv + 1, argv + argc);
+  platform::Utf8StandardOutput const utf8Output;
   ConnectFestivalLookups();
   if (!arguments.empty() && arguments[0] == "--info" && !std::filesystem::is_regular_file(GetAlmanacDbPath())) {
     std::cerr << "wannianli: no almanac database at " << GetAlmanacDbPath()
