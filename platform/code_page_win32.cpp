@@ -13,7 +13,6 @@ constexpr UINT kGbkCodePage = 936;
 constexpr wchar_t kReplacement = 0xFFFD;
 
 bool IsLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
 
 // Decodes all of `gbk` into `out`, or returns false if any of it is not valid GBK.
 bool DecodeStrictly(std::string_view gbk, std::wstring& out) {
@@ -48,12 +47,12 @@ bool EncodeStrictly(std::wstring_view wide, std::string& out) {
 std::wstring GbkToWide(std::string_view gbk) {
   std::wstring out;
   if (DecodeStrictly(gbk, out)) return out;
-  // Something is invalid: go character by character so that only the bad bytes are lost.
+  // Something is invalid: go character by character so that only the bad bytes are lost. A lead byte whose
+  // pair does not decode is one bad byte; the byte after it starts afresh.
   out.clear();
   std::wstring one;
   for (std::size_t pos = 0; pos < gbk.size();) {
-    bool const pair = IsLeadByte(static_cast<unsigned char>(gbk[pos])) && pos + 1 < gbk.size() &&
-                      IsTrailByte(static_cast<unsigned char>(gbk[pos + 1]));
+    bool const pair = IsLeadByte(static_cast<unsigned char>(gbk[pos])) && pos + 1 < gbk.size();
     std::size_t const length = pair ? 2 : 1;
     if (DecodeStrictly(gbk.substr(pos, length), one)) {
       out += one;
