@@ -17,3 +17,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # One self-contained exe: no libstdc++-6.dll, libgcc_s_seh-1.dll or libwinpthread-1.dll to ship beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# ctest runs the test programs with the 64-bit wine loader; the caller sets WINEPREFIX and the rest
+# (scripts/smoke-windows does).
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
