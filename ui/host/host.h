@@ -1,0 +1,109 @@
+#pragma once
+// The host seam: native windows, the event queue, timers and frame presentation. The SDL2 host gives real
+// windows, the headless host (ui/host/headless_host.h) gives none; a Win32 host can come later. Everything
+// above this seam is the same on every host.
+//
+// How a host drives a window
+// --------------------------
+// * The framework calls CreateNativeWindow with an IHostClient (the CWindowWnd). The host makes the
+//   native window, hidden, and returns its handle (a handle is never reused). The framework itself then
+//   sends WM_CREATE; it likewise sends WM_DESTROY before and WM_NCDESTROY after it calls
+//   DestroyNativeWindow, so a host never sends those three. After DestroyNativeWindow the host must forget
+//   the client and drop queued messages and timers of that window: the object may delete itself on
+//   WM_NCDESTROY. Calls with an unknown or destroyed handle are ignored.
+// * Every native event becomes one call client->HostDispatch(message, wParam, lParam) with the
+//   Windows-style numbers of ui/ui_defs.h:
+//     pointer motion          WM_MOUSEMOVE     lParam MAKELPARAM(client x, client y)
+//     left press / release    WM_LBUTTONDOWN / WM_LBUTTONUP (client point); the second press of a
+//                             double click is WM_LBUTTONDBLCLK
+//     press on a caption spot the host asks WM_NCHITTEST (lParam screen point) first; on HTCAPTION it
+//                             moves the window itself (SDL: SDL_SetWindowHitTest) and sends nothing else,
+//                             except WM_NCLBUTTONDBLCLK for a double click there
+//     wheel                   WM_MOUSEWHEEL    wParam MAKEWPARAM(0, ±120 per notch, up positive),
+//                             lParam screen point
+//     pointer leaves window   WM_MOUSELEAVE
+//     key press / release     WM_KEYDOWN / WM_KEYUP wParam VK_* (letters 'A'..'Z', digits '0'..'9');
+//                             typed text WM_CHAR wParam code point
+//     focus gained / lost     WM_SETFOCUS / WM_KILLFOCUS
+//     close request           WM_CLOSE (window manager button, Alt+F4)
+//     size / position change  WM_SIZE lParam MAKELPARAM(width, height), WM_MOVE lParam MAKELPARAM(x, y),
+//                             sent for any change, SetWindowRect included
+//     timer tick              WM_TIMER wParam id (SetTimer)
+//     posted message          the posted message, in posting order, after the current one returns
+//     repaint                 WM_PAINT once the queue is empty and the window was invalidated
+// * On WM_PAINT the framework calls BeginPaint, paints the whole frame on the returned canvas and calls
+//   EndPaint, which shows the frame (SDL: one streaming-texture upload of the cairo ARGB32 image).
+// * Windows are borderless: the outer rectangle is the client area placed on the screen.
+// * All calls happen on the one UI thread.
+#include <cstdint>
+#include <string_view>
+
+#include "ui/ui_defs.h"
+
+namespace DuiLib {
+
+class ICanvas;
+
+// The framework side of a native window (implemented by CWindowWnd).
+class IHostClient {
+ public:
+  virtual ~IHostClient() = default;
+  // The window procedure. Never throws: exceptions are caught and reported inside.
+  virtual LRESULT HostDispatch(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+};
+
+struct NativeWindowParams {
+  HWND parent = nullptr;
+  std::wstring_view title;
+  RECT outer;          // screen rectangle
+  UINT style = 0;
+  UINT exStyle = 0;
+};
+
+class IHost {
+ public:
+  virtual ~IHost() = default;
+
+  // Native windows.
+  virtual HWND CreateNativeWindow(IHostClient* client, const NativeWindowParams& params) = 0;
+  virtual void DestroyNativeWindow(HWND window) = 0;
+  virtual void ShowNativeWindow(HWND window, bool show, bool activate) = 0;
+  virtual bool IsNativeWindowVisible(HWND window) = 0;
+  // Moves and resizes (screen rectangle); sends WM_MOVE / WM_SIZE for what changed.
+  virtual void SetWindowRect(HWND window, const RECT& outer) = 0;
+  virtual RECT GetWindowRect(HWND window) = 0;
+  virtual void RaiseWindow(HWND window) = 0;
+  // The usable screen area of the display showing the window (or the primary display for null).
+  virtual RECT GetWorkArea(HWND window) = 0;
+  // While captured, pointer messages go to this window even outside it.
+  virtual void SetMouseCapture(HWND window, bool capture) = 0;
+
+  // Painting.
+  // WM_PAINT once the queue is empty (for a hidden window at the latest when it is shown): the framework
+  // asks once and asks again only after it got a WM_PAINT.
+  virtual void InvalidateWindow(HWND window) = 0;
+  virtual ICanvas* BeginPaint(HWND window) = 0;         // a canvas of the window's client size
+  virtual void EndPaint(HWND window) = 0;               // present the frame
+
+  // Timers: WM_TIMER(id) every `elapseMs` until killed; setting an existing id restarts it.
+  virtual void SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) = 0;
+  virtual void KillTimer(HWND window, std::uintptr_t id) = 0;
+  // Milliseconds of a monotonic clock (virtual on the headless host).
+  virtual std::uint64_t TickCount() = 0;
+
+  // The queue.
+  virtual void PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  virtual void PostQuitMessage(int exitCode) = 0;
+  // Dispatches until the quit message; returns its exit code.
+  virtual int RunMessageLoop() = 0;
+  // A nested loop for a modal window: dispatches until EndModalLoop(window) and returns its result.
+  // Input to other windows is filtered by the framework, not by the host.
+  virtual int RunModalLoop(HWND window) = 0;
+  virtual void EndModalLoop(HWND window, int result) = 0;
+};
+
+// The host every window uses. Install one before creating any window; the caller keeps ownership.
+void InstallHost(IHost* host);
+IHost* CurrentHost();  // null when none is installed
+
+}  // namespace DuiLib

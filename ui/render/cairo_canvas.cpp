@@ -1,0 +1,232 @@
+#include "ui/render/cairo_canvas.h"
+
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "platform/code_page.h"
+#include "ui/render/image_cache.h"
+
+namespace DuiLib {
+namespace {
+
+struct CairoDeleter {
+  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
+  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+  void operator()(cairo_font_options_t* o) const { cairo_font_options_destroy(o); }
+};
+struct GObjectDeleter {
+  void operator()(void* object) const { g_object_unref(object); }
+};
+struct FontDescriptionDeleter {
+  void operator()(PangoFontDescription* d) const { pango_font_description_free(d); }
+};
+
+// Faces tried after the skin's own: fontconfig resolves the first one installed, so Chinese never falls
+// back to boxes when the skin names a Windows face that this machine lacks.
+constexpr const char* kFallbackFaces = "WenQuanYi Micro Hei,Noto Sans CJK SC,Noto Sans SC,Droid Sans Fallback,sans-serif";
+
+void SetSource(cairo_t* cr, DWORD argb) {
+  cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
+                        ((argb >> 24) & 0xFF) / 255.0);
+}
+
+class CairoCanvas final : public ICanvas {
+ public:
+  explicit CairoCanvas(cairo_t* cr) : m_cr(cr) {
+    m_context.reset(pango_cairo_create_context(cr));
+    pango_context_set_language(m_context.get(), pango_language_from_string("zh-cn"));
+    std::unique_ptr<cairo_font_options_t, CairoDeleter> options(cairo_font_options_create());
+    cairo_font_options_set_antialias(options.get(), CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
+    pango_cairo_context_set_font_options(m_context.get(), options.get());
+  }
+
+  void FillRect(const RECT& rc, DWORD argb) override {
+    if (rc.IsEmpty()) return;
+    SetSource(m_cr, argb);
+    cairo_rectangle(m_cr, rc.left, rc.top, rc.Width(), rc.Height());
+    cairo_fill(m_cr);
+  }
+
+  void DrawFrame(const RECT& rc, int width, DWORD argb) override {
+    if (rc.IsEmpty() || width <= 0) return;
+    width = std::min({width, rc.Width(), rc.Height()});
+    FillRect(RECT{rc.left, rc.top, rc.right, rc.top + width}, argb);
+    FillRect(RECT{rc.left, rc.bottom - width, rc.right, rc.bottom}, argb);
+    FillRect(RECT{rc.left, rc.top + width, rc.left + width, rc.bottom - width}, argb);
+    FillRect(RECT{rc.right - width, rc.top + width, rc.right, rc.bottom - width}, argb);
+  }
+
+  bool DrawImage(const RECT& dest, const std::string& file) override {
+    cairo_surface_t* image = LoadCachedImage(file);
+    if (image == nullptr || dest.IsEmpty()) return false;
+    int w = cairo_image_surface_get_width(image);
+    int h = cairo_image_surface_get_height(image);
+    if (w <= 0 || h <= 0) return false;
+    cairo_save(m_cr);
+    cairo_translate(m_cr, dest.left, dest.top);
+    if (w != dest.Width() || h != dest.Height()) {
+      cairo_scale(m_cr, static_cast<double>(dest.Width()) / w, static_cast<double>(dest.Height()) / h);
+    }
+    cairo_set_source_surface(m_cr, image, 0, 0);
+    cairo_pattern_set_extend(cairo_get_source(m_cr), CAIRO_EXTEND_PAD);
+    cairo_rectangle(m_cr, 0, 0, w, h);
+    cairo_fill(m_cr);
+    cairo_restore(m_cr);
+    return true;
+  }
+
+  SIZE ImageSize(const std::string& file) override {
+    cairo_surface_t* image = LoadCachedImage(file);
+    if (image == nullptr) return SIZE{};
+    return SIZE{cairo_image_surface_get_width(image), cairo_image_surface_get_height(image)};
+  }
+
+  void DrawText(const RECT& rc, std::wstring_view text, const FontSpec& font, DWORD argb, UINT style) override {
+    if (text.empty() || rc.IsEmpty()) return;
+    PangoLayout* layout = Prepare(text, font, rc.Width(), style);
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    int x = rc.left;
+    if (pango_layout_get_width(layout) < 0) {
+      // Unbounded single line: align it ourselves.
+      if (style & DT_CENTER) x = rc.left + (rc.Width() - logical.width) / 2;
+      else if (style & DT_RIGHT) x = rc.right - logical.width;
+      x -= logical.x;
+    }
+    int y = rc.top;
+    if (style & DT_VCENTER) y = rc.top + (rc.Height() - logical.height) / 2;
+    else if (style & DT_BOTTOM) y = rc.bottom - logical.height;
+    y -= logical.y;
+    cairo_save(m_cr);
+    cairo_rectangle(m_cr, rc.left, rc.top, rc.Width(), rc.Height());
+    cairo_clip(m_cr);
+    SetSource(m_cr, argb);
+    cairo_move_to(m_cr, x, y);
+    pango_cairo_show_layout(m_cr, layout);
+    cairo_restore(m_cr);
+  }
+
+  SIZE MeasureText(std::wstring_view text, const FontSpec& font, int maxWidth, UINT style) override {
+    if (text.empty()) return SIZE{};
+    PangoLayout* layout = Prepare(text, font, maxWidth, style);
+    int w = 0;
+    int h = 0;
+    pango_layout_get_pixel_size(layout, &w, &h);
+    return SIZE{w, h};
+  }
+
+  void PushClip(const RECT& rc) override {
+    cairo_save(m_cr);
+    cairo_rectangle(m_cr, rc.left, rc.top, std::max(0, rc.Width()), std::max(0, rc.Height()));
+    cairo_clip(m_cr);
+  }
+
+  void PopClip() override { cairo_restore(m_cr); }
+
+ private:
+  struct CachedFont {
+    FontSpec spec;
+    std::unique_ptr<PangoLayout, GObjectDeleter> layout;
+  };
+
+  // One layout per font, reused for every text drawn in it: building a layout and resolving a font
+  // description costs more than shaping the few characters of a label.
+  PangoLayout* LayoutFor(const FontSpec& font) {
+    for (CachedFont& cached : m_fonts) {
+      if (cached.spec == font) return cached.layout.get();
+    }
+    std::string family = platform::WideToUtf8(font.face);
+    family += family.empty() ? kFallbackFaces : std::string(",") + kFallbackFaces;
+    std::unique_ptr<PangoFontDescription, FontDescriptionDeleter> description(pango_font_description_new());
+    pango_font_description_set_family(description.get(), family.c_str());
+    pango_font_description_set_absolute_size(description.get(), std::max(1, font.size) * PANGO_SCALE);
+    pango_font_description_set_weight(description.get(), font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(description.get(), font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    std::unique_ptr<PangoLayout, GObjectDeleter> layout(pango_layout_new(m_context.get()));
+    pango_layout_set_font_description(layout.get(), description.get());
+    if (font.underline) {
+      PangoAttrList* attrs = pango_attr_list_new();
+      pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+      pango_layout_set_attributes(layout.get(), attrs);
+      pango_attr_list_unref(attrs);
+    }
+    m_fonts.push_back(CachedFont{font, std::move(layout)});
+    return m_fonts.back().layout.get();
+  }
+
+  PangoLayout* Prepare(std::wstring_view text, const FontSpec& font, int width, UINT style) {
+    PangoLayout* layout = LayoutFor(font);
+    m_utf8 = platform::WideToUtf8(text);
+    pango_layout_set_text(layout, m_utf8.c_str(), static_cast<int>(m_utf8.size()));
+    bool wrap = (style & DT_WORDBREAK) != 0 && (style & DT_SINGLELINE) == 0;
+    bool ellipsis = !wrap && (style & DT_END_ELLIPSIS) != 0;
+    pango_layout_set_single_paragraph_mode(layout, !wrap);
+    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+    pango_layout_set_ellipsize(layout, ellipsis ? PANGO_ELLIPSIZE_END : PANGO_ELLIPSIZE_NONE);
+    pango_layout_set_width(layout, (wrap || ellipsis) && width > 0 ? width * PANGO_SCALE : -1);
+    PangoAlignment align = PANGO_ALIGN_LEFT;
+    if (style & DT_CENTER) align = PANGO_ALIGN_CENTER;
+    else if (style & DT_RIGHT) align = PANGO_ALIGN_RIGHT;
+    pango_layout_set_alignment(layout, align);
+    return layout;
+  }
+
+  cairo_t* m_cr;
+  std::unique_ptr<PangoContext, GObjectDeleter> m_context;
+  std::vector<CachedFont> m_fonts;
+  std::string m_utf8;
+};
+
+}  // namespace
+
+struct CairoFrame::Impl {
+  std::unique_ptr<cairo_surface_t, CairoDeleter> surface;
+  std::unique_ptr<cairo_t, CairoDeleter> cr;
+  std::unique_ptr<CairoCanvas> canvas;
+};
+
+CairoFrame::CairoFrame(int width, int height) : m_impl(std::make_unique<Impl>()) {
+  m_impl->surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(1, width), std::max(1, height)));
+  m_impl->cr.reset(cairo_create(m_impl->surface.get()));
+  m_impl->canvas = std::make_unique<CairoCanvas>(m_impl->cr.get());
+}
+
+CairoFrame::~CairoFrame() = default;
+
+int CairoFrame::Width() const { return cairo_image_surface_get_width(m_impl->surface.get()); }
+int CairoFrame::Height() const { return cairo_image_surface_get_height(m_impl->surface.get()); }
+ICanvas& CairoFrame::Canvas() { return *m_impl->canvas; }
+void CairoFrame::Flush() { cairo_surface_flush(m_impl->surface.get()); }
+int CairoFrame::Stride() const { return cairo_image_surface_get_stride(m_impl->surface.get()); }
+
+const std::uint8_t* CairoFrame::Data() {
+  Flush();
+  return cairo_image_surface_get_data(m_impl->surface.get());
+}
+
+DWORD CairoFrame::Pixel(int x, int y) {
+  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
+  const std::uint8_t* row = Data() + static_cast<std::ptrdiff_t>(y) * Stride();
+  std::uint32_t p = reinterpret_cast<const std::uint32_t*>(row)[x];
+  std::uint32_t a = p >> 24;
+  if (a == 0) return 0;
+  auto channel = [&](int shift) { return std::min<std::uint32_t>(255, ((p >> shift) & 0xFF) * 255 / a); };
+  return (a << 24) | (channel(16) << 16) | (channel(8) << 8) | channel(0);
+}
+
+bool CairoFrame::SavePng(const std::string& file) {
+  Flush();
+  cairo_status_t status = cairo_surface_write_to_png(m_impl->surface.get(), file.c_str());
+  if (status != CAIRO_STATUS_SUCCESS) {
+    std::fprintf(stderr, "wannianli: cannot write %s: %s\n", file.c_str(), cairo_status_to_string(status));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace DuiLib

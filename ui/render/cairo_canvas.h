@@ -1,0 +1,42 @@
+#pragma once
+// The cairo + pango canvas and the frame it paints into. A CairoFrame is a window-sized cairo ARGB32 image
+// (premultiplied, native-endian 0xAARRGGBB words, the layout of SDL_PIXELFORMAT_ARGB8888), so a host shows
+// it with one upload of Data()/Stride().
+//
+// Text: pango with the language zh-cn (otherwise Latin digits and CJK characters come from different
+// fonts), the skin's face followed by CJK fallbacks that fontconfig resolves, sizes in pixels. Images: PNG
+// files through cairo, loaded once per file name for the life of the process.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "ui/render/canvas.h"
+
+namespace DuiLib {
+
+class CairoFrame {
+ public:
+  CairoFrame(int width, int height);
+  ~CairoFrame();
+  CairoFrame(const CairoFrame&) = delete;
+  CairoFrame& operator=(const CairoFrame&) = delete;
+
+  int Width() const;
+  int Height() const;
+  // The canvas drawing into this frame; it keeps its font and layout caches between frames.
+  ICanvas& Canvas();
+  // Finishes pending drawing; call before reading pixels.
+  void Flush();
+  const std::uint8_t* Data();
+  int Stride() const;
+  // One pixel as 0xAARRGGBB (un-premultiplied); 0 outside the frame.
+  DWORD Pixel(int x, int y);
+  // Writes the frame as a PNG file; false (with a message on standard error) when it cannot.
+  bool SavePng(const std::string& file);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> m_impl;
+};
+
+}  // namespace DuiLib

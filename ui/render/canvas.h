@@ -1,0 +1,63 @@
+#pragma once
+// The narrow drawing surface every control paints on. The framework core knows only this interface; the
+// cairo/pango implementation (ui/render/cairo_canvas.h) and a later GDI+ one live behind it.
+//
+// Coordinates are window client pixels. Colours are 0xAARRGGBB words and are honoured exactly, alpha
+// included (the core decides what a colour of 0 means before it calls here).
+#include <string>
+#include <string_view>
+
+#include "ui/ui_defs.h"
+
+namespace DuiLib {
+
+// A font of the skin's font table. `size` is in pixels (the height of the em box), not points.
+struct FontSpec {
+  std::wstring face;  // empty: the default face; unknown faces fall back to a CJK-capable font
+  int size = 12;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+class ICanvas {
+ public:
+  virtual ~ICanvas() = default;
+
+  virtual void FillRect(const RECT& rect, DWORD argb) = 0;
+  // A frame of `width` pixels drawn inside `rect`.
+  virtual void DrawFrame(const RECT& rect, int width, DWORD argb) = 0;
+
+  // Draws the image file stretched over `dest`. `file` is a full path; the image is loaded once per file
+  // name for the life of the process. A missing or unreadable image is reported once on standard error and
+  // draws nothing; the answer is false then.
+  virtual bool DrawImage(const RECT& dest, const std::string& file) = 0;
+  // Pixel size of the image file, or {0, 0} when it cannot be loaded.
+  virtual SIZE ImageSize(const std::string& file) = 0;
+
+  // Text inside `rect` (and clipped to it) with the DT_* flags: horizontal DT_LEFT/DT_CENTER/DT_RIGHT,
+  // vertical DT_TOP/DT_VCENTER/DT_BOTTOM, DT_SINGLELINE (optionally DT_END_ELLIPSIS) or DT_WORDBREAK.
+  virtual void DrawText(const RECT& rect, std::wstring_view text, const FontSpec& font, DWORD argb,
+                        UINT style) = 0;
+  // Size the text takes with the same flags; `maxWidth` <= 0 means unbounded.
+  virtual SIZE MeasureText(std::wstring_view text, const FontSpec& font, int maxWidth, UINT style) = 0;
+
+  // Clip stack: drawing is restricted to the intersection of every pushed rectangle.
+  virtual void PushClip(const RECT& rect) = 0;
+  virtual void PopClip() = 0;
+};
+
+// Pops the clip it pushed when it goes out of scope.
+class ClipScope {
+ public:
+  ClipScope(ICanvas& canvas, const RECT& rect) : canvas_(canvas) { canvas_.PushClip(rect); }
+  ~ClipScope() { canvas_.PopClip(); }
+  ClipScope(const ClipScope&) = delete;
+  ClipScope& operator=(const ClipScope&) = delete;
+
+ private:
+  ICanvas& canvas_;
+};
+
+}  // namespace DuiLib

@@ -1,0 +1,15 @@
+#pragma once
+// PNG images loaded through cairo, once per file name for the life of the process. A file that cannot be
+// loaded is reported once on standard error and remembered as missing.
+#include <string>
+
+typedef struct _cairo_surface cairo_surface_t;
+
+namespace DuiLib {
+
+// The image, or null when the file is missing or not a PNG. The cache keeps ownership.
+cairo_surface_t* LoadCachedImage(const std::string& file);
+// How many file names failed to load so far (for tests).
+int MissingImageCount();
+
+}  // namespace DuiLib

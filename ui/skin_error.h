@@ -1,0 +1,19 @@
+#pragma once
+// A skin that cannot be used: the file and, for XML errors, the line.
+#include <stdexcept>
+#include <string>
+
+namespace DuiLib {
+
+class SkinError : public std::runtime_error {
+ public:
+  SkinError(std::string file, int line, const std::string& problem);
+  const std::string& File() const { return m_file; }
+  int Line() const { return m_line; }  // 0 when the problem has no line (a missing file)
+
+ private:
+  std::string m_file;
+  int m_line;
+};
+
+}  // namespace DuiLib
