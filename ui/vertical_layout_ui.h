@@ -1,20 +1,13 @@
 #pragma once
-// CVerticalLayoutUI: stacks its non-floating children from the top. A child with a fixed height keeps it;
-// the others share what is left equally. "childpadding" pixels separate neighbours.
-#include "ui/container_ui.h"
+// CVerticalLayoutUI: stacks its non-floating children from the top (see CLinearLayoutUI).
+#include "ui/linear_layout_ui.h"
 
 namespace DuiLib {
 
-class CVerticalLayoutUI : public CContainerUI {
+class CVerticalLayoutUI : public CLinearLayoutUI {
  public:
-  std::wstring_view GetClass() const override;
-  void SetChildPadding(int padding);
-  int GetChildPadding() const { return m_iChildPadding; }
-  void SetPos(const RECT& rc) override;
-  bool SetAttribute(std::wstring_view name, std::wstring_view value) override;
-
- protected:
-  int m_iChildPadding = 0;
+  CVerticalLayoutUI() : CLinearLayoutUI(LayoutAxis::Vertical) {}
+  std::wstring_view GetClass() const override { return L"VerticalLayoutUI"; }
 };
 
 }  // namespace DuiLib

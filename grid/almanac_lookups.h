@@ -1,0 +1,30 @@
+#pragma once
+// The almanac questions the grid asks, as replaceable functions: the window plugs in the real store
+// (StoreLookups), tests plug in recorders. A default-constructed AlmanacLookups is "no almanac": every
+// text look-up leaves its outputs empty and every predicate answers no, as the store does without yiji.db.
+//
+// Signatures and encodings are the store's: outputs are handed on as stored, GBK throughout here. A
+// look-up may throw the store's exception; the grid lets it pass.
+#include <functional>
+#include <string>
+
+#include "almanac/date_time_record.h"
+
+namespace grid {
+
+struct AlmanacLookups {
+  // Appends the date's "yi" (yi = true) or "ji" activity words to `out`.
+  std::function<bool(std::string& out, bool yi, DateTimeRecord date)> queryYiJi =
+      [](std::string&, bool, DateTimeRecord) { return false; };
+  // Sets `out` to the month-and-day festival tooltip.
+  std::function<bool(const DateTimeRecord& date, std::string& out)> queryFestival =
+      [](const DateTimeRecord&, std::string&) { return false; };
+  // Copies the date's holiday row: name, picture file, rest days ("01,02,..." days of the date's month).
+  std::function<bool(const DateTimeRecord& date, std::string& festival, std::string& picpath,
+                     std::string& holidays)>
+      queryFestivalDay = [](const DateTimeRecord&, std::string&, std::string&, std::string&) { return false; };
+  std::function<bool(const DateTimeRecord& date)> queryWorkedDay = [](const DateTimeRecord&) { return false; };
+  std::function<bool(const DateTimeRecord& date)> queryRestDay = [](const DateTimeRecord&) { return false; };
+};
+
+}  // namespace grid

@@ -1,0 +1,46 @@
+#pragma once
+// The texts beside the grid for one date: the pickers' indices and the header labels, the almanac's
+// favourable and unfavourable words, a cell's festival tooltip and the festival picture. Pure mappings;
+// the window sets the labels from them.
+#include <optional>
+#include <string>
+
+#include "almanac/date_time_record.h"
+#include "grid/almanac_lookups.h"
+
+namespace grid {
+
+struct DayDetails {
+  int yearIndex = 0;   // "com_year": year - 1900
+  int monthIndex = 0;  // "com_month": the month, 1..12
+  std::wstring week;        // "now_week"
+  std::wstring day;         // "now_day", two digits at least
+  std::wstring yearMonth;   // "now_datetime", "2015/3"
+  std::wstring lunar;       // "now_lunar": lunar month then lunar day, no separator
+  std::wstring lunarYear;   // "now_lunarYear"
+  std::wstring lunarMonth;  // "now_lunarMonth": month and day stem-branch text, or empty
+};
+
+// Nothing for an impossible date or a year the lunar engine cannot show (outside 1901..2050): the
+// window then leaves the pickers and labels as they are.
+std::optional<DayDetails> MakeDayDetails(int year, int month, int day);
+
+struct AlmanacTexts {
+  std::wstring yi;  // "lbl_yi"
+  std::wstring ji;  // "lbl_ji"
+};
+
+// Asks for the "yi" words, then the "ji" words, of the record's date.
+AlmanacTexts MakeAlmanacTexts(const DateTimeRecord& date, const AlmanacLookups& lookups);
+
+// The month-and-day festival tooltip of a cell's date (empty without one).
+std::wstring FestivalTipFor(const DateTimeRecord& date, const AlmanacLookups& lookups);
+
+struct FestivalPicture {
+  std::wstring image;    // background image of "lbl_festival"; empty removes it
+  std::wstring tooltip;  // the holiday's name; empty when there is no picture
+};
+
+FestivalPicture FestivalPictureFor(const DateTimeRecord& date, const AlmanacLookups& lookups);
+
+}  // namespace grid

@@ -1,0 +1,47 @@
+#include "grid/day_option_ui.h"
+
+#include "grid/cell_lines.h"
+#include "grid/grid_constants.h"
+#include "grid/holiday_marks.h"
+#include "grid/today.h"
+
+using namespace DuiLib;
+
+DayOptionUI::DayOptionUI(const grid::AlmanacLookups* lookups) : lookups_(lookups) {
+  SetSelectedImage(grid::kDefaultSelectedImage);
+  SetGroup(grid::kCellGroup);
+}
+
+DayOptionUI::~DayOptionUI() = default;
+
+void DayOptionUI::PaintText(HDC hDC) {
+  auto const lines = grid::CellLinesFor(date);
+  if (!lines) return;
+
+  grid::CellColourInput in;
+  in.textColour = m_dwTextColor;
+  in.disabledTextColour = m_dwDisabledTextColor;
+  in.selectedTextColour = IsSelected() ? m_dwSelectedTextColor : 0;
+  in.enabled = IsEnabled();
+  if (m_pManager != nullptr) {
+    in.defaultFontColour = m_pManager->GetDefaultFontColor();
+    in.defaultDisabledColour = m_pManager->GetDefaultDisabledColor();
+  }
+  auto const colours = grid::ChooseCellColours(in, lines->second.highlight);
+  m_dwDisabledTextColor = colours.disabledTextColour;  // kept, without a repaint: we are painting
+
+  auto const& item = GetPos();
+  auto const& padding = GetTextPadding();
+  auto const rects = grid::CellTextRectsFor({item.left, item.top, item.right, item.bottom},
+                                            {padding.left, padding.top, padding.right, padding.bottom});
+  auto const toRect = [](const grid::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };
+  CRenderEngine::DrawTextW(hDC, m_pManager, toRect(rects.first), lines->first, colours.first, 2, m_uTextStyle);
+  CRenderEngine::DrawTextW(hDC, m_pManager, toRect(rects.second), lines->second.text, colours.second, 3,
+                           m_uTextStyle);
+}
+
+void DayOptionUI::ChooseSelectedImage() {
+  static const grid::AlmanacLookups noAlmanac;
+  auto const image = grid::ChooseSelectedImageFor(date, grid::Today(), lookups_ != nullptr ? *lookups_ : noAlmanac);
+  if (image) SetSelectedImage(*image);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Owning handles for the SDL objects the SDL host keeps: each frees its object when it goes out of scope.
+#include <SDL.h>
+
+#include <memory>
+
+namespace DuiLib::sdl {
+
+struct WindowDeleter {
+  void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+struct RendererDeleter {
+  void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
+};
+struct TextureDeleter {
+  void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
+};
+
+using WindowPtr = std::unique_ptr<SDL_Window, WindowDeleter>;
+using RendererPtr = std::unique_ptr<SDL_Renderer, RendererDeleter>;
+using TexturePtr = std::unique_ptr<SDL_Texture, TextureDeleter>;
+
+// The SDL library itself: initialised for video, events and timers while this object lives. SDL is
+// process-wide state, so at most one lives at a time.
+class Library {
+ public:
+  Library();  // throws std::runtime_error with SDL's message when video cannot start (no display)
+  ~Library();
+  Library(const Library&) = delete;
+  Library& operator=(const Library&) = delete;
+};
+
+}  // namespace DuiLib::sdl

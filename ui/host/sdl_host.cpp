@@ -1,0 +1,298 @@
+#include "ui/host/sdl_host.h"
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "ui/host/sdl_host_impl.h"
+
+namespace DuiLib {
+
+std::unique_ptr<IHost> CreateSdlHost() {
+  try {
+    return std::make_unique<sdl::SdlHost>();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "wannianli: %s\n", error.what());
+    return nullptr;
+  }
+}
+
+namespace sdl {
+namespace {
+
+
+// SDL's own double-click limits, so a caption double click feels like one anywhere else.
+std::uint32_t HintOr(const char* hint, std::uint32_t fallback) {
+  const char* value = SDL_GetHint(hint);
+  return value != nullptr && *value != '\0' ? static_cast<std::uint32_t>(std::strtoul(value, nullptr, 10)) : fallback;
+}
+
+std::atomic<bool> slotTaken{false};
+
+}  // namespace
+
+HostSlot::HostSlot() {
+  if (slotTaken.exchange(true)) throw std::runtime_error("only one SDL host can live at a time");
+}
+
+HostSlot::~HostSlot() { slotTaken = false; }
+
+SdlHost::SdlHost()
+    : m_eventType(SDL_RegisterEvents(1)),
+      m_timers(m_eventType),
+      m_captionClicks(HintOr(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME, 500),
+                      static_cast<int>(HintOr(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, 32))) {}
+
+SdlHost::~SdlHost() {
+  if (CurrentHost() == this) InstallHost(nullptr);
+  m_windows.clear();
+  m_graveyard.clear();
+}
+
+NativeWindow* SdlHost::Find(HWND window) const {
+  auto it = m_windows.find(reinterpret_cast<std::uintptr_t>(window));
+  return it == m_windows.end() ? nullptr : it->second.get();
+}
+
+HWND SdlHost::HandleOf(std::uint32_t sdlId) const {
+  for (auto& [handle, w] : m_windows) {
+    if (w->Id() == sdlId) return reinterpret_cast<HWND>(handle);
+  }
+  return nullptr;
+}
+
+SDL_Window* SdlHost::SdlWindowOf(HWND window) const {
+  NativeWindow* w = Find(window);
+  return w != nullptr ? w->Sdl() : nullptr;
+}
+
+HWND SdlHost::CreateNativeWindow(IHostClient* client, const NativeWindowParams& params) {
+  NativeWindow* parent = Find(params.parent);
+  std::unique_ptr<NativeWindow> window;
+  try {
+    window = std::make_unique<NativeWindow>(client, params, parent != nullptr ? parent->Sdl() : nullptr);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "wannianli: %s\n", error.what());
+    return nullptr;
+  }
+  // Not every video driver has hit tests (the dummy one has none); the window then simply never drags.
+  SDL_SetWindowHitTest(window->Sdl(), &SdlHost::HitTest, this);
+  std::uintptr_t handle = m_nextHandle++;
+  m_windows.emplace(handle, std::move(window));
+  return reinterpret_cast<HWND>(handle);
+}
+
+void SdlHost::DestroyNativeWindow(HWND window) {
+  auto it = m_windows.find(reinterpret_cast<std::uintptr_t>(window));
+  if (it == m_windows.end()) return;
+  NativeWindow& w = *it->second;
+  for (auto& [id, serial] : w.timers) {
+    m_timers.Stop(serial);
+    m_timerOwners.erase(serial);
+  }
+  w.client = nullptr;
+  SDL_HideWindow(w.Sdl());
+  m_graveyard.push_back(std::move(it->second));
+  m_windows.erase(it);
+  std::erase_if(m_posted, [&](const auto& entry) { return entry.second.window == window; });
+  if (m_capture == window) m_capture = nullptr;
+}
+
+void SdlHost::ShowNativeWindow(HWND window, bool show, bool activate) {
+  NativeWindow* w = Find(window);
+  if (w == nullptr) return;
+  w->visible = show;
+  if (!show) {
+    SDL_HideWindow(w->Sdl());
+    return;
+  }
+  SDL_ShowWindow(w->Sdl());
+  if (activate) SDL_RaiseWindow(w->Sdl());
+  w->paintPending = true;  // a newly mapped window has nothing on it yet
+}
+
+bool SdlHost::IsNativeWindowVisible(HWND window) {
+  NativeWindow* w = Find(window);
+  return w != nullptr && w->visible;
+}
+
+void SdlHost::SetWindowRect(HWND window, const RECT& outer) {
+  NativeWindow* w = Find(window);
+  if (w == nullptr) return;
+  const RECT old = w->rect;
+  w->rect = outer;
+  const bool moved = old.left != outer.left || old.top != outer.top;
+  const bool sized = old.Width() != outer.Width() || old.Height() != outer.Height();
+  if (sized) SDL_SetWindowSize(w->Sdl(), std::max(1, outer.Width()), std::max(1, outer.Height()));
+  if (moved) SDL_SetWindowPosition(w->Sdl(), outer.left, outer.top);
+  if (moved) Deliver(window, WM_MOVE, 0, MAKELPARAM(outer.left, outer.top));
+  if (sized && Find(window) != nullptr) {
+    Find(window)->paintPending = true;
+    Deliver(window, WM_SIZE, 0, MAKELPARAM(outer.Width(), outer.Height()));
+  }
+}
+
+RECT SdlHost::GetWindowRect(HWND window) {
+  NativeWindow* w = Find(window);
+  return w != nullptr ? w->rect : RECT{};
+}
+
+void SdlHost::RaiseWindow(HWND window) {
+  if (NativeWindow* w = Find(window)) SDL_RaiseWindow(w->Sdl());
+}
+
+RECT SdlHost::GetWorkArea(HWND window) {
+  int display = 0;
+  if (NativeWindow* w = Find(window)) display = std::max(0, SDL_GetWindowDisplayIndex(w->Sdl()));
+  SDL_Rect area{};
+  if (SDL_GetDisplayUsableBounds(display, &area) != 0 && SDL_GetDisplayBounds(display, &area) != 0) {
+    return RECT{0, 0, 1024, 768};
+  }
+  return RECT{area.x, area.y, area.x + area.w, area.y + area.h};
+}
+
+void SdlHost::SetMouseCapture(HWND window, bool capture) {
+  if (capture) m_capture = Find(window) != nullptr ? window : nullptr;
+  else if (m_capture == window) m_capture = nullptr;
+}
+
+void SdlHost::InvalidateWindow(HWND window) {
+  if (NativeWindow* w = Find(window)) w->paintPending = true;
+}
+
+ICanvas* SdlHost::BeginPaint(HWND window) {
+  NativeWindow* w = Find(window);
+  return w != nullptr ? &w->BeginPaint() : nullptr;
+}
+
+void SdlHost::EndPaint(HWND window) {
+  if (NativeWindow* w = Find(window)) w->EndPaint();
+}
+
+void SdlHost::SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) {
+  NativeWindow* w = Find(window);
+  if (w == nullptr) return;
+  KillTimer(window, id);
+  std::uint64_t serial = m_timers.Start(elapseMs);
+  if (serial == 0) {
+    std::fprintf(stderr, "wannianli: SDL cannot start a timer: %s\n", SDL_GetError());
+    return;
+  }
+  w->timers[id] = serial;
+  m_timerOwners[serial] = {window, id};
+}
+
+void SdlHost::KillTimer(HWND window, std::uintptr_t id) {
+  NativeWindow* w = Find(window);
+  if (w == nullptr) return;
+  auto it = w->timers.find(id);
+  if (it == w->timers.end()) return;
+  m_timers.Stop(it->second);
+  m_timerOwners.erase(it->second);
+  w->timers.erase(it);
+}
+
+std::uint64_t SdlHost::TickCount() { return SDL_GetTicks64(); }
+
+void SdlHost::PushUserEvent(Sint32 code, std::uint64_t serial) {
+  SDL_Event event{};
+  event.type = m_eventType;
+  event.user.code = code;
+  event.user.data1 = reinterpret_cast<void*>(static_cast<std::uintptr_t>(serial));
+  if (SDL_PushEvent(&event) != 1) std::fprintf(stderr, "wannianli: SDL event queue refused a message: %s\n", SDL_GetError());
+}
+
+void SdlHost::PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (Find(window) == nullptr) return;
+  std::uint64_t serial = m_nextPost++;
+  m_posted.emplace(serial, Posted{window, message, wParam, lParam});
+  PushUserEvent(kPostedCode, serial);
+}
+
+void SdlHost::PostQuitMessage(int exitCode) {
+  m_quit = true;
+  m_exitCode = exitCode;
+  PushUserEvent(kWakeCode, 0);
+}
+
+LRESULT SdlHost::Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  NativeWindow* w = Find(window);
+  if (w == nullptr || w->client == nullptr) return 0;
+  return w->client->HostDispatch(message, wParam, lParam);
+}
+
+void SdlHost::Deliver(HWND window, const std::optional<HostMessage>& message) {
+  if (message) Deliver(window, message->message, message->wParam, message->lParam);
+}
+
+bool SdlHost::PaintOne() {
+  for (auto& [handle, w] : m_windows) {
+    if (!w->paintPending) continue;
+    w->paintPending = false;
+    Deliver(reinterpret_cast<HWND>(handle), WM_PAINT, 0, 0);
+    return true;  // the window list may have changed
+  }
+  return false;
+}
+
+bool SdlHost::NextQueued(SDL_Event& event) {
+  if (SDL_PollEvent(&event) == 1) return true;
+  // SDL_PollEvent stops at the end of what was queued when its cycle began; events queued since (posted
+  // by the handlers) still count before the queue is empty.
+  return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE && SDL_PollEvent(&event) == 1;
+}
+
+void SdlHost::RunLoop(const std::function<bool()>& done) {
+  SDL_Event event;
+  while (!done()) {
+    m_graveyard.clear();
+    if (NextQueued(event)) {
+      Dispatch(event);
+      continue;
+    }
+    // Paint only when nothing else is queued, as a desktop message loop does.
+    if (PaintOne() || done()) continue;
+    if (SDL_WaitEvent(&event) == 1) {
+      Dispatch(event);
+    } else {
+      // Not expected once SDL runs; waiting a little keeps a broken queue from spinning a core.
+      std::fprintf(stderr, "wannianli: SDL cannot wait for events: %s\n", SDL_GetError());
+      SDL_Delay(100);
+    }
+  }
+}
+
+void SdlHost::RunUntilIdle() {
+  SDL_Event event;
+  while (true) {
+    m_graveyard.clear();
+    if (NextQueued(event)) {
+      Dispatch(event);
+    } else if (!PaintOne()) {
+      return;
+    }
+  }
+}
+
+int SdlHost::RunMessageLoop() {
+  RunLoop([this] { return m_quit; });
+  m_quit = false;  // the quit message is consumed by the loop it ended
+  return m_exitCode;
+}
+
+int SdlHost::RunModalLoop(HWND window) {
+  const auto key = reinterpret_cast<std::uintptr_t>(window);
+  // A quit request ends the modal loop too (answering Cancel) and stays set for the outer loop.
+  RunLoop([&] { return m_quit || m_modalResults.contains(key) || Find(window) == nullptr; });
+  auto it = m_modalResults.find(key);
+  if (it == m_modalResults.end()) return IDCANCEL;
+  int result = it->second;
+  m_modalResults.erase(it);
+  return result;
+}
+
+void SdlHost::EndModalLoop(HWND window, int result) { m_modalResults[reinterpret_cast<std::uintptr_t>(window)] = result; }
+
+}  // namespace sdl
+}  // namespace DuiLib

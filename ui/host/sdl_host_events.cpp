@@ -1,0 +1,131 @@
+// The SDL host's event dispatch: which window a native event is for, and what it becomes there.
+#include "ui/host/sdl_host_impl.h"
+
+namespace DuiLib::sdl {
+
+bool SdlHost::PointerAt(std::uint32_t sdlId, int x, int y, PointerTarget& target) {
+  HWND from = HandleOf(sdlId);
+  NativeWindow* w = Find(from);
+  POINT screen;
+  if (w != nullptr) {
+    screen = POINT{w->rect.left + x, w->rect.top + y};
+  } else if (m_capture != nullptr) {
+    SDL_GetGlobalMouseState(&screen.x, &screen.y);  // reported for no window of ours: outside them all
+  } else {
+    return false;
+  }
+  // While a window holds the capture, pointer events go to it wherever the pointer is.
+  target.window = m_capture != nullptr && Find(m_capture) != nullptr ? m_capture : from;
+  NativeWindow* t = Find(target.window);
+  if (t == nullptr) return false;
+  t->lastPointer = screen;
+  target.client = POINT{screen.x - t->rect.left, screen.y - t->rect.top};
+  return true;
+}
+
+void SdlHost::Dispatch(const SDL_Event& event) {
+  PointerTarget target{};
+  switch (event.type) {
+    case SDL_MOUSEMOTION:
+      if (PointerAt(event.motion.windowID, event.motion.x, event.motion.y, target)) {
+        Deliver(target.window, WM_MOUSEMOVE, 0, MAKELPARAM(target.client.x, target.client.y));
+      }
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      if (PointerAt(event.button.windowID, event.button.x, event.button.y, target)) {
+        Deliver(target.window, TranslateMouseButton(event.button, target.client));
+      }
+      break;
+    case SDL_MOUSEWHEEL: {
+      HWND window = m_capture != nullptr && Find(m_capture) != nullptr ? m_capture : HandleOf(event.wheel.windowID);
+      if (NativeWindow* w = Find(window)) Deliver(window, TranslateWheel(event.wheel, w->lastPointer));
+      break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      Deliver(HandleOf(event.key.windowID), TranslateKey(event.key));
+      break;
+    case SDL_TEXTINPUT: {
+      HWND window = HandleOf(event.text.windowID);
+      for (const HostMessage& message : TranslateText(event.text.text)) {
+        Deliver(window, message.message, message.wParam, message.lParam);
+      }
+      break;
+    }
+    case SDL_WINDOWEVENT:
+      DispatchWindowEvent(event.window);
+      break;
+    case SDL_QUIT:
+      // A termination signal (closing the last window does not quit: the program decides that).
+      PostQuitMessage(0);
+      break;
+    default:
+      if (event.type == m_eventType) DispatchUserEvent(event.user);
+      break;
+  }
+}
+
+void SdlHost::DispatchWindowEvent(const SDL_WindowEvent& event) {
+  HWND window = HandleOf(event.windowID);
+  NativeWindow* w = Find(window);
+  if (w == nullptr) return;
+  switch (event.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+      if (!w->Present()) w->paintPending = true;
+      break;
+    case SDL_WINDOWEVENT_MOVED:
+      // The window manager moved it (a caption drag); moves made by SetWindowRect are already known.
+      if (event.data1 != w->rect.left || event.data2 != w->rect.top) {
+        w->rect = RECT{event.data1, event.data2, event.data1 + w->rect.Width(), event.data2 + w->rect.Height()};
+        Deliver(window, WM_MOVE, 0, MAKELPARAM(event.data1, event.data2));
+      }
+      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      if (event.data1 != w->rect.Width() || event.data2 != w->rect.Height()) {
+        w->rect.right = w->rect.left + event.data1;
+        w->rect.bottom = w->rect.top + event.data2;
+        w->paintPending = true;
+        Deliver(window, WM_SIZE, 0, MAKELPARAM(event.data1, event.data2));
+      }
+      break;
+    case SDL_WINDOWEVENT_HIT_TEST:
+      // SDL consumed a press on a caption spot; the second one of a double click is still news.
+      if (m_captionClicks.Press(reinterpret_cast<std::uintptr_t>(window), event.timestamp, w->lastCaptionPoint)) {
+        Deliver(window, WM_NCLBUTTONDBLCLK, static_cast<WPARAM>(HTCAPTION),
+                MAKELPARAM(w->lastCaptionPoint.x, w->lastCaptionPoint.y));
+      }
+      break;
+    default:
+      Deliver(window, TranslateWindowEvent(event));
+      break;
+  }
+}
+
+void SdlHost::DispatchUserEvent(const SDL_UserEvent& event) {
+  const auto serial = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(event.data1));
+  if (event.code == TimerBridge::kTickCode) {
+    if (m_timers.Accept(event) == 0) return;  // stopped after this tick was queued
+    auto it = m_timerOwners.find(serial);
+    if (it != m_timerOwners.end()) Deliver(it->second.first, WM_TIMER, it->second.second, 0);
+  } else if (event.code == kPostedCode) {
+    auto it = m_posted.find(serial);
+    if (it == m_posted.end()) return;  // its window was destroyed
+    Posted posted = it->second;
+    m_posted.erase(it);
+    Deliver(posted.window, posted.message, posted.wParam, posted.lParam);
+  }
+}
+
+SDL_HitTestResult SdlHost::HitTest(SDL_Window* sdlWindow, const SDL_Point* area, void* data) {
+  auto* host = static_cast<SdlHost*>(data);
+  HWND window = host->HandleOf(SDL_GetWindowID(sdlWindow));
+  NativeWindow* w = host->Find(window);
+  if (w == nullptr) return SDL_HITTEST_NORMAL;
+  const POINT screen{w->rect.left + area->x, w->rect.top + area->y};
+  if (host->Deliver(window, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) != HTCAPTION) return SDL_HITTEST_NORMAL;
+  if (NativeWindow* still = host->Find(window)) still->lastCaptionPoint = screen;
+  return SDL_HITTEST_DRAGGABLE;
+}
+
+}  // namespace DuiLib::sdl

@@ -1,0 +1,123 @@
+#pragma once
+// The SDL2 host. Programs reach it through CreateSdlHost (ui/host/sdl_host.h); this header is for the
+// host's own files and its tests.
+//
+// Native events become messages as ui/host/host.h describes; how SDL gets there:
+// * a press on a spot where OnNcHitTest answers HTCAPTION: SDL_SetWindowHitTest asks the window
+//   (WM_NCHITTEST) and the window manager moves the window; SDL reports only SDL_WINDOWEVENT_HIT_TEST,
+//   from which the host recognises a double click there (WM_NCLBUTTONDBLCLK).
+// * timers run on SDL's timer thread and come back as user events (sdl_timers.h); posted messages are
+//   user events too, so they keep their order with native input.
+// * WM_PAINT goes out when SDL's queue is empty; the frame is shown with one texture upload.
+// * the mouse capture routes pointer events to the capturing window; SDL itself keeps the pointer
+//   grabbed while a button is held.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ui/host/host.h"
+#include "ui/host/sdl_handles.h"
+#include "ui/host/sdl_input.h"
+#include "ui/host/sdl_timers.h"
+#include "ui/host/sdl_window.h"
+
+namespace DuiLib::sdl {
+
+// The one SDL host of the process (SDL is process-wide state): taken while a host lives.
+class HostSlot {
+ public:
+  HostSlot();  // throws std::runtime_error when another host holds it
+  ~HostSlot();
+  HostSlot(const HostSlot&) = delete;
+  HostSlot& operator=(const HostSlot&) = delete;
+};
+
+class SdlHost final : public IHost {
+ public:
+  SdlHost();  // throws std::runtime_error when SDL cannot start, or when another SdlHost lives
+  ~SdlHost() override;
+  SdlHost(const SdlHost&) = delete;
+  SdlHost& operator=(const SdlHost&) = delete;
+
+  // IHost.
+  HWND CreateNativeWindow(IHostClient* client, const NativeWindowParams& params) override;
+  void DestroyNativeWindow(HWND window) override;
+  void ShowNativeWindow(HWND window, bool show, bool activate) override;
+  bool IsNativeWindowVisible(HWND window) override;
+  void SetWindowRect(HWND window, const RECT& outer) override;
+  RECT GetWindowRect(HWND window) override;
+  void RaiseWindow(HWND window) override;
+  RECT GetWorkArea(HWND window) override;
+  void SetMouseCapture(HWND window, bool capture) override;
+  void InvalidateWindow(HWND window) override;
+  ICanvas* BeginPaint(HWND window) override;
+  void EndPaint(HWND window) override;
+  void SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) override;
+  void KillTimer(HWND window, std::uintptr_t id) override;
+  std::uint64_t TickCount() override;
+  void PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PostQuitMessage(int exitCode) override;
+  int RunMessageLoop() override;
+  int RunModalLoop(HWND window) override;
+  void EndModalLoop(HWND window, int result) override;
+
+  // Dispatches what is queued now, then the pending paints, without waiting for more (tests).
+  void RunUntilIdle();
+  // Dispatches one SDL event as if it came from the queue (tests feed synthetic input through this).
+  void Dispatch(const SDL_Event& event);
+  SDL_Window* SdlWindowOf(HWND window) const;  // null for an unknown window
+  std::size_t LiveTimerCount() const { return m_timers.LiveCount(); }
+
+  static constexpr Sint32 kPostedCode = 2;
+  static constexpr Sint32 kWakeCode = 3;
+
+ private:
+  struct Posted {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  struct PointerTarget {
+    HWND window;
+    POINT client;
+  };
+
+  NativeWindow* Find(HWND window) const;
+  HWND HandleOf(std::uint32_t sdlId) const;
+  LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void Deliver(HWND window, const std::optional<HostMessage>& message);
+  bool NextQueued(SDL_Event& event);
+  bool PaintOne();
+  void RunLoop(const std::function<bool()>& done);
+  void PushUserEvent(Sint32 code, std::uint64_t serial);
+
+  bool PointerAt(std::uint32_t sdlId, int x, int y, PointerTarget& target);
+  void DispatchWindowEvent(const SDL_WindowEvent& event);
+  void DispatchUserEvent(const SDL_UserEvent& event);
+  static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* area, void* data);
+
+  // Declaration order is teardown order reversed: windows go first, then timers, then SDL itself.
+  HostSlot m_slot;
+  Library m_library;
+  std::uint32_t m_eventType;
+  TimerBridge m_timers;
+  std::map<std::uintptr_t, std::unique_ptr<NativeWindow>> m_windows;
+  // Destroyed windows wait here until the loop is between events: SDL may still be inside a call (a hit
+  // test) for the window that its handler just destroyed.
+  std::vector<std::unique_ptr<NativeWindow>> m_graveyard;
+  std::uintptr_t m_nextHandle = 1;
+  std::map<std::uint64_t, Posted> m_posted;
+  std::uint64_t m_nextPost = 1;
+  std::map<std::uint64_t, std::pair<HWND, std::uintptr_t>> m_timerOwners;  // serial -> window, timer id
+  std::map<std::uintptr_t, int> m_modalResults;
+  CaptionClickTracker m_captionClicks;
+  HWND m_capture = nullptr;
+  bool m_quit = false;
+  int m_exitCode = 0;
+};
+
+}  // namespace DuiLib::sdl

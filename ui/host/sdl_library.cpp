@@ -1,0 +1,30 @@
+#include <stdexcept>
+#include <string>
+
+#include "ui/host/sdl_handles.h"
+
+namespace DuiLib::sdl {
+
+Library::Library() {
+  // The program decides when to quit (PostQuitMessage); closing the last window must not end it behind
+  // the framework's back. A signal still arrives as SDL_QUIT.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // The window framebuffer without a GL texture behind it (see NativeWindow: software frames).
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // A desktop widget is no full-screen game: the compositor keeps drawing it (shadows, transparency).
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // A widget must not switch off the screen saver.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+    std::string message = SDL_GetError();
+    SDL_Quit();
+    throw std::runtime_error("SDL could not start: " + message);
+  }
+}
+
+Library::~Library() {
+  // Joins SDL's timer thread: no timer callback runs after this.
+  SDL_Quit();
+}
+
+}  // namespace DuiLib::sdl

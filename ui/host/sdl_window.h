@@ -1,0 +1,47 @@
+#pragma once
+// One native window of the SDL host: a borderless SDL window, its renderer, the streaming texture that
+// shows frames, and the cairo frame the framework paints into.
+#include <cstdint>
+#include <map>
+#include <memory>
+
+#include "ui/host/host.h"
+#include "ui/host/sdl_handles.h"
+#include "ui/render/cairo_canvas.h"
+
+namespace DuiLib::sdl {
+
+class NativeWindow {
+ public:
+  // Makes the window hidden at params.outer. Throws std::runtime_error with SDL's message when it cannot.
+  NativeWindow(IHostClient* client, const NativeWindowParams& params, SDL_Window* parent);
+
+  SDL_Window* Sdl() const { return m_window.get(); }
+  std::uint32_t Id() const { return m_id; }
+
+  // A canvas of the window's size (the frame is remade when the size changed).
+  ICanvas& BeginPaint();
+  // Uploads the painted frame into the texture (one upload) and shows it.
+  void EndPaint();
+  // Shows the last frame again (after an expose); false when there is none yet.
+  bool Present();
+
+  IHostClient* client;  // null once the window is destroyed
+  RECT rect;            // screen rectangle as last known
+  bool visible = false;
+  bool paintPending = false;
+  POINT lastPointer;                          // screen point of the last pointer event over the window
+  POINT lastCaptionPoint;                     // screen point of the last caption hit
+  std::map<std::uintptr_t, std::uint64_t> timers;  // framework timer id -> bridge serial
+
+ private:
+  WindowPtr m_window;
+  RendererPtr m_renderer;
+  TexturePtr m_texture;
+  int m_textureWidth = 0;
+  int m_textureHeight = 0;
+  std::unique_ptr<CairoFrame> m_frame;
+  std::uint32_t m_id = 0;
+};
+
+}  // namespace DuiLib::sdl
