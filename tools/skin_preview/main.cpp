@@ -1,16 +1,21 @@
-// wannianli-skin-preview [--png FILE] [--seconds N] [SKIN_FILE]
-// Opens the skin file (main.xml by default) from skin/ as a framework window, centred on the screen. --png
-// writes the first painted frame to FILE and closes; --seconds closes the window after N seconds; without
-// either it stays until closed. On Windows the window is real (Win32 host, GDI+ canvas); elsewhere it is
-// painted by the headless host (cairo/pango canvas) and only --png makes sense: the smoke test compares the
-// two frames.
+// wannianli-skin-preview [--png FILE] [--seconds N] [--today YYYY-MM-DD | SKIN_FILE]
+// Opens the skin file (main.xml by default) from skin/ as a framework window, centred on the screen; with
+// --today, the main window's month grid, header and details for that date instead (the almanac on yiji.db).
+// --png writes the first painted frame to FILE and closes; --seconds closes the window after N seconds;
+// without either it stays until closed. On Windows the window is real (Win32 host, GDI+ canvas); elsewhere
+// it is painted by the headless host (cairo/pango canvas) and only --png makes sense: the smoke test
+// compares the two frames.
 #include <charconv>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "almanac/almanac_store.h"
+#include "app/info_command.h"
 #include "platform/code_page.h"
+#include "platform/executable_path.h"
+#include "platform/local_clock.h"
 #include "preview_window.h"
 
 #if defined(_WIN32)
@@ -28,6 +33,7 @@ struct Options {
   std::string png;
   int seconds = 0;
   std::wstring skinFile = L"main.xml";
+  std::optional<app::InfoDate> today;
 };
 
 bool ParseOptions(const std::vector<std::string_view>& arguments, Options& options) {
@@ -38,6 +44,9 @@ bool ParseOptions(const std::vector<std::string_view>& arguments, Options& optio
       std::string_view const n = arguments[++i];
       auto const [end, error] = std::from_chars(n.data(), n.data() + n.size(), options.seconds);
       if (error != std::errc() || end != n.data() + n.size() || options.seconds <= 0) return false;
+    } else if (arguments[i] == "--today" && i + 1 < arguments.size()) {
+      options.today = app::ParseInfoDate(arguments[++i]);
+      if (!options.today) return false;
     } else if (!arguments[i].starts_with("--")) {
       options.skinFile = platform::Utf8ToWide(arguments[i]);
     } else {
@@ -57,22 +66,10 @@ std::optional<bool> SaveFrame(PreviewHost& host, DuiLib::HWND window, const std:
 #endif
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  Options options;
-  if (!ParseOptions(std::vector<std::string_view>(argv + 1, argv + argc), options)) {
-    std::cerr << "usage: wannianli-skin-preview [--png FILE] [--seconds N] [SKIN_FILE]\n";
-    return 2;
-  }
-#if defined(WANNIANLI_PREVIEW_ROOT)
-  DuiLib::CPaintManagerUI::SetInstancePath(WANNIANLI_PREVIEW_ROOT);  // a build tool: the skin is elsewhere
-#endif
-  PreviewHost host;
-  DuiLib::InstallHost(&host);
-  preview::PreviewWindow window(options.skinFile);
+// Shows `window` until it closes; the exit status.
+template <class Window>
+int Run(PreviewHost& host, Window& window, const Options& options) {
   if (window.Create(nullptr, L"wannianli", DuiLib::UI_WNDSTYLE_FRAME, 0) == nullptr) {
-    DuiLib::InstallHost(nullptr);
     return 1;  // the skin error is on standard error already
   }
   window.CenterWindow();
@@ -83,7 +80,34 @@ int main(int argc, char** argv) {
   }
   if (options.seconds > 0) window.CloseAfter(options.seconds);
   int const status = host.RunMessageLoop();
-  DuiLib::InstallHost(nullptr);
   if (!options.png.empty() && !window.Saved()) return 1;
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!ParseOptions(std::vector<std::string_view>(argv + 1, argv + argc), options)) {
+    std::cerr << "usage: wannianli-skin-preview [--png FILE] [--seconds N] [--today YYYY-MM-DD | SKIN_FILE]\n";
+    return 2;
+  }
+#if defined(WANNIANLI_PREVIEW_ROOT)
+  // A build tool: it finds the skin and yiji.db beside the program instead of beside itself.
+  platform::SetExecutablePathOverride(WANNIANLI_PREVIEW_ROOT "wannianli");
+#endif
+  PreviewHost host;
+  DuiLib::InstallHost(&host);
+  int status = 0;
+  if (options.today) {
+    platform::SetClockSource(platform::FixedDateClock(options.today->year, options.today->month, options.today->day));
+    ConnectFestivalLookups();
+    preview::Previewing<preview::CalendarMonth> window;
+    status = Run(host, window, options);
+  } else {
+    preview::Previewing<preview::SkinWindow> window(options.skinFile);
+    status = Run(host, window, options);
+  }
+  DuiLib::InstallHost(nullptr);
   return status;
 }
