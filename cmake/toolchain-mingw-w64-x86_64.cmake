@@ -21,3 +21,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # ctest runs the test programs with the 64-bit wine loader; the caller sets WINEPREFIX and the rest
 # (scripts/smoke-windows does).
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+
+# Static libraries where Debian's MinGW packages offer both (zlib for the tests), so no DLL has to be shipped.
+set(ZLIB_USE_STATIC_LIBS ON)
