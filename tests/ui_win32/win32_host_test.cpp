@@ -10,6 +10,7 @@
 // After the framework's headers: the WM_* and HT* names below are <windows.h>'s macros, with the framework's
 // values.
 #include <windows.h>
+#include <windowsx.h>  // GET_Y_LPARAM
 #undef PostMessage
 
 namespace {
@@ -187,6 +188,42 @@ TEST_F(Win32HostTest, TypedCharactersArriveAsWholeCodePoints) {
   EXPECT_EQ(chars[0].wParam, static_cast<DuiLib::WPARAM>('a'));
   EXPECT_EQ(chars[1].wParam, 0x1F600u);
   EXPECT_EQ(chars[2].wParam, 0x519Cu);
+}
+
+}  // namespace
+
+namespace {
+
+// Mouse input as the system gets it from the device, at a screen point.
+void SendMouse(int x, int y, DWORD flags) {
+  SetCursorPos(x, y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof(input));
+}
+
+TEST_F(Win32HostTest, PressingOnACaptionSpotLetsTheSystemMoveTheWindow) {
+  RecordingClient client;
+  DuiLib::HWND window = Create(client, DuiLib::RECT{100, 100, 300, 200});
+  client.onMessage = [&](DuiLib::UINT message, DuiLib::WPARAM, DuiLib::LPARAM lParam) -> DuiLib::LRESULT {
+    if (message == WM_NCHITTEST) return GET_Y_LPARAM(lParam) < 130 ? HTCAPTION : HTCLIENT;  // a 30 px caption
+    return 0;
+  };
+  host.ShowNativeWindow(window, true, true);
+  SendMouse(150, 110, MOUSEEVENTF_LEFTDOWN);
+  for (int step = 1; step <= 8; ++step) SendMouse(150 + 5 * step, 110 + 5 * step, MOUSEEVENTF_MOVE);
+  SendMouse(190, 150, MOUSEEVENTF_LEFTUP);
+  // The system's move loop runs inside the press; drain the queue (bounded, never a timed wait).
+  MSG message;
+  for (int i = 0; i < 1000 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  EXPECT_EQ(host.GetWindowRect(window), (DuiLib::RECT{140, 140, 340, 240}));
+  EXPECT_TRUE(client.Seen(WM_LBUTTONDOWN).empty()) << "a press on the caption is the system's, not the window's";
+  ASSERT_FALSE(client.Seen(WM_MOVE).empty());
+  EXPECT_EQ(client.Seen(WM_MOVE).back().lParam, MAKELPARAM(140, 140));
 }
 
 }  // namespace
