@@ -9,19 +9,7 @@
 #include "almanac/cpp_sqlite3_exception.h"
 #include "almanac/sqlite_error_text.h"
 #include "platform/code_page.h"
-
-namespace {
-
-// SQLite takes UTF-8 file names. Linux paths already are; Windows narrow paths are in the ANSI code page.
-std::string PathToUtf8(const char* path) {
-#if defined(_WIN32)
-  return platform::GbkToUtf8(path);
-#else
-  return path;
-#endif
-}
-
-}  // namespace
+#include "platform/path_encoding.h"
 
 CppSQLite3DB::CppSQLite3DB(int busyTimeoutMs) : busyTimeoutMs(busyTimeoutMs) {}
 
@@ -36,7 +24,8 @@ CppSQLite3DB::~CppSQLite3DB() {
 
 void CppSQLite3DB::Open(const char* path) {
   Close();
-  std::string utf8 = PathToUtf8(path != nullptr ? path : "");
+  // SQLite takes UTF-8 file names; the path is in the file functions' narrow encoding.
+  std::string utf8 = platform::NarrowPathToUtf8(path != nullptr ? path : "");
   int rc = sqlite3_open_v2(utf8.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
   if (rc != SQLITE_OK) throw CppSQLite3Exception(rc, SqliteErrorText(handle));
   sqlite3_busy_timeout(handle, busyTimeoutMs);

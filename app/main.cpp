@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -8,11 +7,15 @@
 #include "almanac/cpp_sqlite3.h"
 #include "app/command_line.h"
 #include "app/widget.h"
+#include "platform/file_identity.h"
+#include "platform/standard_output.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> const arguments(argv + 1, argv + argc);
+  platform::Utf8StandardOutput const utf8Output;
   ConnectFestivalLookups();
-  if (!arguments.empty() && arguments[0] == "--info" && !std::filesystem::is_regular_file(GetAlmanacDbPath())) {
+  // Asked through platform/: std::filesystem would read a Windows narrow path in another code page.
+  if (!arguments.empty() && arguments[0] == "--info" && !platform::GetFileIdentity(GetAlmanacDbPath())) {
     std::cerr << "wannianli: no almanac database at " << GetAlmanacDbPath()
               << "; festival, yi/ji and holiday columns stay empty\n";
   }

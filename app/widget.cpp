@@ -1,15 +1,15 @@
 #include "app/widget.h"
 
-#include <filesystem>
 #include <iostream>
 #include <memory>
 
 #include "almanac/almanac_store.h"
 #include "app/almanac_errors.h"
 #include "app/calendar_window.h"
+#include "platform/file_identity.h"
 #include "platform/local_clock.h"
 #include "ui/host/headless_host.h"
-#include "ui/host/sdl_host.h"
+#include "ui/host/native_host.h"
 #include "windows/soft_box_window.h"
 
 using namespace DuiLib;
@@ -39,7 +39,7 @@ void CloseRemainingWindows(CalendarWindow* window, HWND handle) {
 
 void WarnIfNoAlmanac() {
   auto const path = GetAlmanacDbPath();
-  if (!std::filesystem::is_regular_file(path))
+  if (!platform::GetFileIdentity(path))
     std::cerr << "wannianli: no almanac database at " << path << "; almanac texts stay empty\n";
 }
 
@@ -59,7 +59,7 @@ int Snapshot(const std::string& file) {
 }
 
 int Interactive() {
-  std::unique_ptr<IHost> host = CreateSdlHost();
+  std::unique_ptr<IHost> host = CreateNativeHost();
   if (!host) return 1;  // the reason is on standard error
   InstallHost(host.get());
   int status = 1;

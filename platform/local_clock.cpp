@@ -1,7 +1,12 @@
 #include "platform/local_clock.h"
 
-#include <ctime>
 #include <utility>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <ctime>
+#endif
 
 namespace platform {
 namespace {
@@ -12,14 +17,18 @@ ClockSource& InstalledSource() {
 }
 
 LocalDateTime SystemNow() {
+#if defined(_WIN32)
+  // The system's own time zone settings; the C library's localtime would read a TZ variable instead when
+  // one is set, and misread the POSIX-style values it may hold.
+  SYSTEMTIME local{};
+  GetLocalTime(&local);
+  return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+#else
   std::time_t now = std::time(nullptr);
   std::tm local{};
-#if defined(_WIN32)
-  localtime_s(&local, &now);
-#else
   localtime_r(&now, &local);
-#endif
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+#endif
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ void CPaintManagerUI::Init(HWND window) {
 }
 
 void CPaintManagerUI::SetResourcePath(const std::string& folder) {
-  m_resourcePath = folder;
+  m_resourcePath = NormaliseSeparators(folder);
   if (!m_resourcePath.empty() && m_resourcePath.back() != platform::PathSeparator()) {
     m_resourcePath.push_back(platform::PathSeparator());
   }

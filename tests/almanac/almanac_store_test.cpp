@@ -114,6 +114,9 @@ TEST_F(FestivalNameTest, ConnectedLookupsServeTheEngineWithGbkKeys) {
 }
 
 TEST_F(AlmanacStoreTest, BrokenFilesThrowWithoutChangingTheFile) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "Windows does not let a database file that the store holds open be removed or replaced";
+#endif
   const std::string notes[] = {"zero bytes", "random bytes", "missing table", "missing column"};
   const std::string setups[] = {"", std::string(3000, '\x5a'), "create table keytable (id text, key text);",
                                 "create table yijitable (id text, ji text); insert into yijitable values ('20150101', '1');"};
@@ -129,6 +132,9 @@ TEST_F(AlmanacStoreTest, BrokenFilesThrowWithoutChangingTheFile) {
 }
 
 TEST_F(AlmanacStoreTest, EveryCallSeesTheFilesCurrentContent) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "Windows does not let a database file that the store holds open be removed or replaced";
+#endif
   Db("create table gregtable (monthday text, festival text); insert into gregtable values ('11', 'old');");
   char out[18] = {};
   QueryGregorianFestival("11", out);

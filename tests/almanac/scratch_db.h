@@ -5,15 +5,21 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 
 class ScratchDir {
  public:
+  // A fresh folder of its own (create_directory answers false for one that exists), on every platform.
   ScratchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "wannianli-almanac-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path = pattern;
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      path = std::filesystem::temp_directory_path() / ("wannianli-almanac-" + std::to_string(random()));
+      if (std::filesystem::create_directory(path)) return;
+    }
+    throw std::runtime_error("no fresh scratch folder");
   }
   ~ScratchDir() {
     std::error_code ignored;

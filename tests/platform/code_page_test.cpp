@@ -31,6 +31,22 @@ TEST(CodePage, InvalidBytesBecomeReplacementsAndTheRestSurvives) {
   EXPECT_EQ(platform::Utf8ToGbk("a\xF0\x9F\x98\x80" "b"), "a?b");
 }
 
+// Each platform decodes GBK its own way (iconv, code page 936): both must replace the same bytes.
+TEST(CodePage, OnlyTheBadGbkBytesAreLost) {
+  EXPECT_EQ(platform::GbkToUtf8("\xC5\xA9\xFF\xC0\xFA"), "农\xEF\xBF\xBD历");  // 0xFF starts nothing
+  EXPECT_EQ(platform::GbkToUtf8("\xC5 x"), "\xEF\xBF\xBD x");                     // lead byte, no trail byte
+  EXPECT_EQ(platform::GbkToWide("\xC0\xFA\xC5"), L"历\xFFFD");
+  EXPECT_EQ(platform::GbkToUtf8("\x80"), "\xE2\x82\xAC");  // GBK's single-byte euro sign
+}
+
+TEST(CodePage, CharactersMissingFromGbkBecomeOneQuestionMarkEach) {
+  // No look-alike substitutes: U+00C0 is not written as 'A'.
+  EXPECT_EQ(platform::Utf8ToGbk("\xC3\x80"), "?");
+  EXPECT_EQ(platform::WideToGbk(platform::Utf8ToWide("\xF0\x9F\x98\x80\xE5\x86\x9C")), "?\xC5\xA9");
+  EXPECT_EQ(platform::Utf8ToGbk("a\xFF\xE5\x86\x9C"), "a?\xC5\xA9");  // invalid UTF-8
+  EXPECT_EQ(platform::Utf8ToGbk("?"), "?");
+}
+
 TEST(CodePage, WideAndUtf8RoundTripOutsideTheBasicPlane) {
   std::string utf8 = "\xF0\x9F\x8C\x99 月";
   EXPECT_EQ(platform::WideToUtf8(platform::Utf8ToWide(utf8)), utf8);

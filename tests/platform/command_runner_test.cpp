@@ -11,17 +11,26 @@
 
 namespace {
 
+#if defined(_WIN32)
+// The C library of Windows has no setenv: an empty value removes the variable there.
+void SetVariable(const char* name, const char* value) { _putenv_s(name, value); }
+void ClearVariable(const char* name) { _putenv_s(name, ""); }
+#else
+void SetVariable(const char* name, const char* value) { ::setenv(name, value, 1); }
+void ClearVariable(const char* name) { ::unsetenv(name); }
+#endif
+
 // Sets or clears the guard variable for one test and puts back what was there.
 class GuardVariable {
  public:
   explicit GuardVariable(bool set) {
     if (const char* old = std::getenv(platform::kNoPowerOffVariable)) saved_ = old;
-    if (set) ::setenv(platform::kNoPowerOffVariable, "1", 1);
-    else ::unsetenv(platform::kNoPowerOffVariable);
+    if (set) SetVariable(platform::kNoPowerOffVariable, "1");
+    else ClearVariable(platform::kNoPowerOffVariable);
   }
   ~GuardVariable() {
-    if (saved_) ::setenv(platform::kNoPowerOffVariable, saved_->c_str(), 1);
-    else ::unsetenv(platform::kNoPowerOffVariable);
+    if (saved_) SetVariable(platform::kNoPowerOffVariable, saved_->c_str());
+    else ClearVariable(platform::kNoPowerOffVariable);
   }
 
  private:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "recording_canvas.h"
+#include "ui/resource_path.h"
 #include "ui/ui_framework.h"
 
 namespace uitest {
@@ -75,7 +76,8 @@ TEST_F(ControlsTest, BackgroundsImagesAndBordersPaintInOrder) {
   RecordingCanvas canvas = Paint();
   for (const auto& f : canvas.fills) EXPECT_NE(f.color, 0x00FF0000u) << "alpha 0 fills nothing";
   ASSERT_EQ(canvas.images.size(), 1u);
-  EXPECT_EQ(canvas.images[0].file, "/skins/test/sub/bg.png") << "skin-relative, separators normalised";
+  EXPECT_EQ(canvas.images[0].file, NormaliseSeparators("/skins/test/sub/bg.png"))
+      << "skin-relative, separators normalised";
   ASSERT_EQ(canvas.frames.size(), 1u);
   EXPECT_EQ(canvas.frames[0].color, 0xFF0000FFu);
   c->SetBkImage(L"");
@@ -89,19 +91,19 @@ TEST_F(ControlsTest, ButtonsDrawTheImageOfTheirState) {
   b->SetAttribute(L"pushedimage", L"p.png");
   b->SetAttribute(L"disabledimage", L"d.png");
   auto image = [&] { return Paint().images.at(0).file; };
-  EXPECT_EQ(image(), "/skins/test/n.png");
+  EXPECT_EQ(image(), NormaliseSeparators("/skins/test/n.png"));
   TEventUI e;
   e.Type = UIEVENT_MOUSEENTER;
   b->DoEvent(e);
-  EXPECT_EQ(image(), "/skins/test/h.png");
+  EXPECT_EQ(image(), NormaliseSeparators("/skins/test/h.png"));
   e.Type = UIEVENT_BUTTONDOWN;
   b->DoEvent(e);
-  EXPECT_EQ(image(), "/skins/test/p.png");
+  EXPECT_EQ(image(), NormaliseSeparators("/skins/test/p.png"));
   e.Type = UIEVENT_BUTTONUP;
   e.ptMouse = POINT{100, 100};  // released elsewhere
   b->DoEvent(e);
   b->SetEnabled(false);
-  EXPECT_EQ(image(), "/skins/test/d.png");
+  EXPECT_EQ(image(), NormaliseSeparators("/skins/test/d.png"));
   EXPECT_FALSE(b->IsHot()) << "a disabled button is not hot";
 }
 
@@ -116,8 +118,9 @@ TEST_F(ControlsTest, ASelectedOptionDrawsItsSelectedImageAndTextColour) {
   o->SetSelectedTextColor(0xFFFFFFFF);
   RecordingCanvas canvas = Paint();
   ASSERT_EQ(canvas.images.size(), 2u);
-  EXPECT_EQ(canvas.images[0].file, "/skins/test/jintian3.png") << "the background first";
-  EXPECT_EQ(canvas.images[1].file, "/skins/test/default_select.png") << "then the selected image over it";
+  EXPECT_EQ(canvas.images[0].file, NormaliseSeparators("/skins/test/jintian3.png")) << "the background first";
+  EXPECT_EQ(canvas.images[1].file, NormaliseSeparators("/skins/test/default_select.png"))
+      << "then the selected image over it";
   EXPECT_EQ(canvas.texts.at(0).color, 0xFFFFFFFFu);
   EXPECT_EQ(o->GetTextColor(), 0xFF222222u) << "the selected colour is used while painting only";
 }

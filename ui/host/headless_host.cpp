@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "ui/render/cairo_canvas.h"
+#include "ui/render/render_frame.h"
 
 namespace DuiLib {
 namespace {
@@ -20,7 +20,7 @@ struct HeadlessHost::Window {
   bool visible = false;
   bool paintPending = false;
   int paints = 0;
-  std::unique_ptr<CairoFrame> frame;
+  std::unique_ptr<RenderFrame> frame;
   struct Timer {
     std::uint64_t interval;
     std::uint64_t due;
@@ -107,7 +107,7 @@ ICanvas* HeadlessHost::BeginPaint(HWND window) {
   int width = std::max(1, w->rect.Width());
   int height = std::max(1, w->rect.Height());
   if (!w->frame || w->frame->Width() != width || w->frame->Height() != height) {
-    w->frame = std::make_unique<CairoFrame>(width, height);
+    w->frame = std::make_unique<RenderFrame>(width, height);
   }
   return &w->frame->Canvas();
 }
@@ -330,7 +330,7 @@ void HeadlessHost::TypeChar(HWND window, char32_t ch) {
   RunUntilIdle();
 }
 
-CairoFrame* HeadlessHost::Frame(HWND window) {
+RenderFrame* HeadlessHost::Frame(HWND window) {
   Window* w = Find(window);
   if (w == nullptr) return nullptr;
   if (!w->frame) w->paintPending = true;
@@ -340,12 +340,12 @@ CairoFrame* HeadlessHost::Frame(HWND window) {
 }
 
 DWORD HeadlessHost::Pixel(HWND window, int x, int y) {
-  CairoFrame* frame = Frame(window);
+  RenderFrame* frame = Frame(window);
   return frame != nullptr ? frame->Pixel(x, y) : 0;
 }
 
 bool HeadlessHost::SavePng(HWND window, const std::string& file) {
-  CairoFrame* frame = Frame(window);
+  RenderFrame* frame = Frame(window);
   return frame != nullptr && frame->SavePng(file);
 }
 

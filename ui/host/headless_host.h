@@ -1,6 +1,7 @@
 #pragma once
-// The headless host: no display. Windows are cairo frames in memory, a virtual clock drives timers, and
-// tests inject input at window points, run the queue until idle, read pixels and save windows as PNG.
+// The headless host: no display. Windows are frames of the platform's canvas in memory (cairo/pango; GDI+ on
+// Windows), a virtual clock drives timers, and tests inject input at window points, run the queue until
+// idle, read pixels and save windows as PNG.
 // Its confirmation box answers what the test told it, Cancel by default.
 #include <cstdint>
 #include <deque>
@@ -11,10 +12,9 @@
 #include <vector>
 
 #include "ui/host/host.h"
+#include "ui/render/render_frame.h"
 
 namespace DuiLib {
-
-class CairoFrame;
 
 class HeadlessHost : public IHost {
  public:
@@ -69,7 +69,7 @@ class HeadlessHost : public IHost {
   LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   // Frames.
-  CairoFrame* Frame(HWND window);  // paints first if a paint is pending; null for an unknown window
+  RenderFrame* Frame(HWND window);  // paints first if a paint is pending; null for an unknown window
   DWORD Pixel(HWND window, int x, int y);
   bool SavePng(HWND window, const std::string& file);
   int PaintCount(HWND window) const;

@@ -1,0 +1,18 @@
+#pragma once
+// The host of real windows on this platform: the Win32 host on Windows, the SDL2 host elsewhere (target
+// wl_ui_native). A program's entry point asks here and needs no platform test of its own:
+//
+//   std::unique_ptr<DuiLib::IHost> host = DuiLib::CreateNativeHost();
+//   if (!host) return 1;                // no display: the reason is on standard error
+//   DuiLib::InstallHost(host.get());    // before the first window; keep `host` alive until the loop ends
+//
+// Tests and snapshot modes install a HeadlessHost (ui/host/headless_host.h) instead.
+#include <memory>
+
+#include "ui/host/host.h"
+
+namespace DuiLib {
+
+std::unique_ptr<IHost> CreateNativeHost();
+
+}  // namespace DuiLib

@@ -1,0 +1,9 @@
+#include "ui/host/native_host.h"
+
+#include "ui/host/win32_host.h"
+
+namespace DuiLib {
+
+std::unique_ptr<IHost> CreateNativeHost() { return std::make_unique<Win32Host>(); }
+
+}  // namespace DuiLib

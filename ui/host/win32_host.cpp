@@ -1,0 +1,376 @@
+#include "ui/host/win32_host.h"
+
+// The framework's headers come first: <windows.h> turns PostMessage into a macro and defines the WM_* / HT*
+// names that ui_defs.h declares as constants (with the same values, so the plain names work below).
+#include <windows.h>
+#undef PostMessage
+
+#include "ui/render/gdiplus_canvas.h"
+
+namespace {
+// Outside namespace DuiLib, where the macro's HWND is the native one.
+::HWND const kMessageOnlyParent = HWND_MESSAGE;
+}  // namespace
+
+namespace DuiLib {
+
+struct Win32Host::Window {
+  Win32Host* host = nullptr;
+  HWND handle = nullptr;  // the framework's handle
+  IHostClient* client = nullptr;
+  ::HWND native = nullptr;
+  std::unique_ptr<GdiplusFrame> frame;
+  bool paintPending = false;
+  bool trackingLeave = false;
+  wchar_t highSurrogate = 0;  // first half of a character typed outside the basic plane
+};
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"WannianliWindow";
+constexpr wchar_t kQueueClass[] = L"WannianliQueue";
+constexpr ::UINT kPostedMessage = WM_APP + 1;  // to the queue window: deliver the next posted message
+
+::HWND Native(void* window) { return static_cast<::HWND>(window); }
+
+RECT FromNative(const ::RECT& rc) { return RECT{rc.left, rc.top, rc.right, rc.bottom}; }
+
+void Present(::HDC dc, GdiplusFrame& frame) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = frame.Width();
+  info.bmiHeader.biHeight = -frame.Height();  // rows top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetDIBitsToDevice(dc, 0, 0, frame.Width(), frame.Height(), 0, 0, 0, frame.Height(), frame.Data(), &info,
+                    DIB_RGB_COLORS);
+}
+
+}  // namespace
+
+// The window procedures, with access to the host's insides.
+struct Win32HostAccess {
+  static LRESULT CALLBACK WindowProc(::HWND native, ::UINT message, ::WPARAM wParam, ::LPARAM lParam) {
+    // Null until CreateNativeWindow has registered the window, and again once it is being destroyed: the
+    // framework sends WM_CREATE, WM_DESTROY and WM_NCDESTROY itself.
+    auto* window = reinterpret_cast<Win32Host::Window*>(GetWindowLongPtrW(native, GWLP_USERDATA));
+    if (window == nullptr) return DefWindowProcW(native, message, wParam, lParam);
+    return Handle(*window, message, wParam, lParam);
+  }
+
+  static LRESULT CALLBACK QueueProc(::HWND native, ::UINT message, ::WPARAM wParam, ::LPARAM lParam) {
+    auto* host = reinterpret_cast<Win32Host*>(GetWindowLongPtrW(native, GWLP_USERDATA));
+    if (message == kPostedMessage && host != nullptr) {
+      host->DeliverNextPosted();
+      return 0;
+    }
+    return DefWindowProcW(native, message, wParam, lParam);
+  }
+
+  static LRESULT Handle(Win32Host::Window& window, ::UINT message, ::WPARAM wParam, ::LPARAM lParam) {
+    IHostClient* client = window.client;
+    switch (message) {
+      case WM_NCHITTEST:
+        // HTCAPTION hands the press to the system, which moves the window itself.
+        return client->HostDispatch(WM_NCHITTEST, 0, lParam);
+      case WM_NCLBUTTONDBLCLK:
+        client->HostDispatch(message, wParam, lParam);
+        return 0;  // no maximize
+      case WM_MOUSEMOVE:
+        if (!window.trackingLeave) {
+          TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window.native, 0};
+          window.trackingLeave = TrackMouseEvent(&track) != 0;
+        }
+        client->HostDispatch(message, wParam, lParam);
+        return 0;
+      case WM_MOUSELEAVE:
+        window.trackingLeave = false;
+        client->HostDispatch(message, 0, 0);
+        return 0;
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONUP:
+      case WM_LBUTTONDBLCLK:
+      case WM_RBUTTONDOWN:
+      case WM_RBUTTONUP:
+      case WM_MOUSEWHEEL:
+      case WM_KEYDOWN:
+      case WM_KEYUP:
+        client->HostDispatch(message, wParam, lParam);
+        return 0;
+      case WM_CHAR: {
+        // The framework takes whole code points; Windows sends UTF-16 units.
+        auto const unit = static_cast<wchar_t>(wParam);
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+          window.highSurrogate = unit;
+          return 0;
+        }
+        char32_t c = unit;
+        if (unit >= 0xDC00 && unit <= 0xDFFF && window.highSurrogate != 0) {
+          c = 0x10000 + ((static_cast<char32_t>(window.highSurrogate) - 0xD800) << 10) + (unit - 0xDC00);
+        }
+        window.highSurrogate = 0;
+        client->HostDispatch(WM_CHAR, c, lParam);
+        return 0;
+      }
+      case WM_SETFOCUS:
+      case WM_KILLFOCUS:
+        client->HostDispatch(message, 0, 0);
+        return 0;
+      case WM_CLOSE:  // the framework decides; DefWindowProc would destroy the window
+        client->HostDispatch(WM_CLOSE, 0, 0);
+        return 0;
+      case WM_SIZE:
+      case WM_MOVE:
+        client->HostDispatch(message, 0, lParam);
+        return 0;
+      case WM_TIMER:
+        client->HostDispatch(WM_TIMER, wParam, 0);
+        return 0;
+      case WM_ERASEBKGND:
+        return 1;  // every frame covers the whole window
+      case WM_PAINT: {
+        PAINTSTRUCT paint;
+        ::HDC dc = ::BeginPaint(window.native, &paint);
+        if (window.paintPending || !window.frame) {
+          window.paintPending = false;
+          window.host->m_paintDc = dc;
+          client->HostDispatch(WM_PAINT, 0, 0);  // paints into the frame and presents it
+          window.host->m_paintDc = nullptr;
+        } else {
+          Present(dc, *window.frame);  // uncovered: the last frame is still right
+        }
+        ::EndPaint(window.native, &paint);
+        return 0;
+      }
+      default:
+        return DefWindowProcW(window.native, message, wParam, lParam);
+    }
+  }
+};
+
+Win32Host::Win32Host() {
+  HINSTANCE const instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = &Win32HostAccess::WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExW(&windowClass);
+
+  WNDCLASSEXW queueClass{};
+  queueClass.cbSize = sizeof(queueClass);
+  queueClass.lpfnWndProc = &Win32HostAccess::QueueProc;
+  queueClass.hInstance = instance;
+  queueClass.lpszClassName = kQueueClass;
+  RegisterClassExW(&queueClass);
+  ::HWND queue = CreateWindowExW(0, kQueueClass, L"", 0, 0, 0, 0, 0, kMessageOnlyParent, nullptr, instance, nullptr);
+  SetWindowLongPtrW(queue, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  m_messageWindow = queue;
+}
+
+Win32Host::~Win32Host() {
+  for (auto& [handle, window] : m_windows) {
+    SetWindowLongPtrW(window->native, GWLP_USERDATA, 0);
+    DestroyWindow(window->native);
+  }
+  DestroyWindow(Native(m_messageWindow));
+  HINSTANCE const instance = GetModuleHandleW(nullptr);
+  UnregisterClassW(kWindowClass, instance);
+  UnregisterClassW(kQueueClass, instance);
+}
+
+Win32Host::Window* Win32Host::Find(HWND window) {
+  auto it = m_windows.find(window);
+  return it == m_windows.end() ? nullptr : it->second.get();
+}
+
+HWND Win32Host::CreateNativeWindow(IHostClient* client, const NativeWindowParams& params) {
+  Window* owner = Find(params.parent);
+  std::wstring const title(params.title);
+  // Borderless; the system menu and minimize box only give the taskbar button its usual menu.
+  ::DWORD const style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+  ::DWORD const exStyle = owner == nullptr ? WS_EX_APPWINDOW : 0;
+  ::HWND native = CreateWindowExW(exStyle, kWindowClass, title.c_str(), style, params.outer.left, params.outer.top,
+                                  params.outer.Width(), params.outer.Height(), owner ? owner->native : nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (native == nullptr) return nullptr;
+  auto window = std::make_unique<Window>();
+  window->host = this;
+  window->handle = reinterpret_cast<HWND>(++m_lastHandle);  // never reused, unlike native handles
+  window->client = client;
+  window->native = native;
+  SetWindowLongPtrW(native, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
+  HWND const handle = window->handle;
+  m_windows.emplace(handle, std::move(window));
+  return handle;
+}
+
+void Win32Host::DestroyNativeWindow(HWND window) {
+  auto it = m_windows.find(window);
+  if (it == m_windows.end()) return;
+  std::unique_ptr<Window> gone = std::move(it->second);
+  m_windows.erase(it);
+  SetWindowLongPtrW(gone->native, GWLP_USERDATA, 0);  // what the system still sends goes nowhere
+  DestroyWindow(gone->native);                         // its timers die with it
+  // Its posted messages are dropped when their turn comes (DeliverNextPosted finds no window).
+}
+
+void Win32Host::ShowNativeWindow(HWND window, bool show, bool activate) {
+  Window* w = Find(window);
+  if (w == nullptr) return;
+  ShowWindow(w->native, !show ? SW_HIDE : activate ? SW_SHOW : SW_SHOWNOACTIVATE);
+  if (show && activate) SetForegroundWindow(w->native);
+}
+
+bool Win32Host::IsNativeWindowVisible(HWND window) {
+  Window* w = Find(window);
+  return w != nullptr && IsWindowVisible(w->native);
+}
+
+void Win32Host::SetWindowRect(HWND window, const RECT& outer) {
+  Window* w = Find(window);
+  if (w == nullptr) return;
+  SetWindowPos(w->native, nullptr, outer.left, outer.top, outer.Width(), outer.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);  // the system sends WM_MOVE / WM_SIZE for what changed
+}
+
+RECT Win32Host::GetWindowRect(HWND window) {
+  Window* w = Find(window);
+  ::RECT rc{};
+  if (w == nullptr || !::GetWindowRect(w->native, &rc)) return RECT{};
+  return FromNative(rc);
+}
+
+void Win32Host::RaiseWindow(HWND window) {
+  if (Window* w = Find(window)) {
+    BringWindowToTop(w->native);
+    SetForegroundWindow(w->native);
+  }
+}
+
+RECT Win32Host::GetWorkArea(HWND window) {
+  Window* w = Find(window);
+  HMONITOR monitor = w != nullptr ? MonitorFromWindow(w->native, MONITOR_DEFAULTTONEAREST)
+                                  : MonitorFromPoint(::POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) return RECT{};
+  return FromNative(info.rcWork);
+}
+
+void Win32Host::SetMouseCapture(HWND window, bool capture) {
+  Window* w = Find(window);
+  if (w == nullptr) return;
+  if (capture) {
+    SetCapture(w->native);
+  } else if (GetCapture() == w->native) {
+    ReleaseCapture();
+  }
+}
+
+void Win32Host::InvalidateWindow(HWND window) {
+  Window* w = Find(window);
+  if (w == nullptr || w->paintPending) return;
+  w->paintPending = true;
+  InvalidateRect(w->native, nullptr, FALSE);  // WM_PAINT comes once the queue is empty
+}
+
+ICanvas* Win32Host::BeginPaint(HWND window) {
+  Window* w = Find(window);
+  if (w == nullptr) return nullptr;
+  ::RECT client{};
+  GetClientRect(w->native, &client);
+  if (!w->frame || w->frame->Width() != client.right || w->frame->Height() != client.bottom) {
+    w->frame = std::make_unique<GdiplusFrame>(client.right, client.bottom);
+  }
+  return &w->frame->Canvas();
+}
+
+void Win32Host::EndPaint(HWND window) {
+  Window* w = Find(window);
+  if (w == nullptr || !w->frame) return;
+  if (m_paintDc != nullptr) {
+    Present(static_cast<::HDC>(m_paintDc), *w->frame);
+    return;
+  }
+  ::HDC dc = GetDC(w->native);
+  Present(dc, *w->frame);
+  ReleaseDC(w->native, dc);
+}
+
+void Win32Host::SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) {
+  if (Window* w = Find(window)) ::SetTimer(w->native, id, elapseMs, nullptr);
+}
+
+void Win32Host::KillTimer(HWND window, std::uintptr_t id) {
+  if (Window* w = Find(window)) ::KillTimer(w->native, id);
+}
+
+std::uint64_t Win32Host::TickCount() { return GetTickCount64(); }
+
+void Win32Host::PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (Find(window) == nullptr) return;
+  // One wake-up per message, to a window that lives as long as the host: the order holds across windows, and
+  // the system's own loops (moving a window, a system dialog) dispatch it too.
+  m_posted.push_back(Posted{window, message, wParam, lParam});
+  PostMessageW(Native(m_messageWindow), kPostedMessage, 0, 0);
+}
+
+void Win32Host::DeliverNextPosted() {
+  if (m_posted.empty()) return;
+  Posted const next = m_posted.front();
+  m_posted.pop_front();
+  if (Window* w = Find(next.window)) w->client->HostDispatch(next.message, next.wParam, next.lParam);
+}
+
+void Win32Host::PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode); }
+
+int Win32Host::RunMessageLoop() {
+  MSG message;
+  for (;;) {
+    BOOL const got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(message.wParam);
+    if (got < 0) return -1;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+int Win32Host::RunModalLoop(HWND window) {
+  m_modalResults.erase(window);
+  MSG message;
+  while (Find(window) != nullptr && !m_modalResults.contains(window)) {
+    BOOL const got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      // The quit message belongs to the outer loop.
+      if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  auto it = m_modalResults.find(window);
+  int const result = it != m_modalResults.end() ? it->second : IDCANCEL;
+  if (it != m_modalResults.end()) m_modalResults.erase(it);
+  return result;
+}
+
+void Win32Host::EndModalLoop(HWND window, int result) {
+  m_modalResults[window] = result;
+  PostMessageW(Native(m_messageWindow), WM_NULL, 0, 0);  // wakes GetMessage
+}
+
+GdiplusFrame* Win32Host::Frame(HWND window) {
+  Window* w = Find(window);
+  return w != nullptr ? w->frame.get() : nullptr;
+}
+
+void* Win32Host::NativeHandle(HWND window) {
+  Window* w = Find(window);
+  return w != nullptr ? w->native : nullptr;
+}
+
+}  // namespace DuiLib

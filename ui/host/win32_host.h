@@ -1,0 +1,76 @@
+#pragma once
+// The Win32 host: one borderless popup per window object, drawn from a GDI+ frame (ui/render/gdiplus_canvas.h).
+// Native messages already carry the framework's numbers, so most pass straight to the window; WM_NCHITTEST is
+// answered by the window's OnNcHitTest, so dragging by a caption spot is the system's own move loop. Timers are
+// Win32 timers; posted messages keep their order through one hidden message window; the modal loop is a nested
+// GetMessage loop. Only one Win32Host may exist at a time (the window procedure finds it through the windows).
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+
+#include "ui/host/host.h"
+
+namespace DuiLib {
+
+class GdiplusFrame;
+
+class Win32Host : public IHost {
+ public:
+  Win32Host();
+  ~Win32Host() override;
+  Win32Host(const Win32Host&) = delete;
+  Win32Host& operator=(const Win32Host&) = delete;
+
+  // IHost.
+  HWND CreateNativeWindow(IHostClient* client, const NativeWindowParams& params) override;
+  void DestroyNativeWindow(HWND window) override;
+  void ShowNativeWindow(HWND window, bool show, bool activate) override;
+  bool IsNativeWindowVisible(HWND window) override;
+  void SetWindowRect(HWND window, const RECT& outer) override;
+  RECT GetWindowRect(HWND window) override;
+  void RaiseWindow(HWND window) override;
+  RECT GetWorkArea(HWND window) override;
+  void SetMouseCapture(HWND window, bool capture) override;
+  void InvalidateWindow(HWND window) override;
+  ICanvas* BeginPaint(HWND window) override;
+  void EndPaint(HWND window) override;
+  void SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) override;
+  void KillTimer(HWND window, std::uintptr_t id) override;
+  std::uint64_t TickCount() override;
+  void PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PostQuitMessage(int exitCode) override;
+  int RunMessageLoop() override;
+  int RunModalLoop(HWND window) override;
+  void EndModalLoop(HWND window, int result) override;
+
+  // The frame last painted for a window (null for an unknown window or before its first paint): tests read
+  // its pixels, and it can be saved as PNG.
+  GdiplusFrame* Frame(HWND window);
+  // The native window (a Win32 HWND) behind a framework handle, or null.
+  void* NativeHandle(HWND window);
+
+  struct Window;  // one native window (win32_host.cpp)
+
+ private:
+  struct Posted {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+
+  Window* Find(HWND window);
+  void DeliverNextPosted();
+
+  std::map<HWND, std::unique_ptr<Window>> m_windows;
+  std::uintptr_t m_lastHandle = 0;
+  std::deque<Posted> m_posted;
+  std::map<HWND, int> m_modalResults;  // modal loops that were ended, by window
+  void* m_messageWindow = nullptr;     // the hidden window that wakes the queue for each posted message
+  void* m_paintDc = nullptr;           // the device context of the WM_PAINT being handled, if any
+
+  friend struct Win32HostAccess;
+};
+
+}  // namespace DuiLib
