@@ -16,6 +16,9 @@ Library::Library() {
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   // A widget must not switch off the screen saver.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  // Before SDL_Init: SDL's X11 driver chains its own handler to the one it finds, and puts that one back
+  // when it quits — which is when a stale-window error is often flushed.
+  KeepRunningOnXErrors();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::string message = SDL_GetError();
     SDL_Quit();
@@ -28,7 +31,6 @@ Library::Library() {
     SDL_Quit();
     throw std::runtime_error("SDL could not start: no display (DISPLAY and WAYLAND_DISPLAY are not set)");
   }
-  KeepRunningOnXErrors();
 }
 
 Library::~Library() {

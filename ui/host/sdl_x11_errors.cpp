@@ -1,9 +1,7 @@
 #include "ui/host/sdl_x11_errors.h"
 
 #include <cstdio>
-#include <cstring>
 
-#include <SDL.h>
 #include <X11/Xlib.h>
 
 namespace DuiLib::sdl {
@@ -24,9 +22,6 @@ int ReportAndContinue(Display* display, XErrorEvent* event) {
 
 }  // namespace
 
-void KeepRunningOnXErrors() {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  if (driver != nullptr && std::strcmp(driver, "x11") == 0) XSetErrorHandler(&ReportAndContinue);
-}
+void KeepRunningOnXErrors() { XSetErrorHandler(&ReportAndContinue); }
 
 }  // namespace DuiLib::sdl

@@ -4,7 +4,7 @@
 // ends the process with status 1 on any of them; a calendar widget should rather say so and go on.
 namespace DuiLib::sdl {
 
-// Installs the lenient handler when SDL runs on X11; does nothing on other video drivers.
+// Installs the lenient handler (process-wide; harmless when SDL ends up on another video driver).
 void KeepRunningOnXErrors();
 
 }  // namespace DuiLib::sdl
