@@ -8,10 +8,13 @@
 #include "app/command_line.h"
 #include "app/widget.h"
 #include "platform/file_identity.h"
+#include "platform/parent_console.h"
 #include "platform/standard_output.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> const arguments(argv + 1, argv + argc);
+  // First: on Windows the program has no console of its own (GUI subsystem) until it takes its parent's.
+  platform::ParentConsoleStreams const console;
   platform::Utf8StandardOutput const utf8Output;
   ConnectFestivalLookups();
   // Asked through platform/: std::filesystem would read a Windows narrow path in another code page.

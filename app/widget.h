@@ -1,6 +1,6 @@
 #pragma once
-// Opening the widget: the main window on the SDL2 host until it is closed, or, for a snapshot, on the
-// headless host for one frame saved as PNG.
+// Opening the widget: the main window on the native host (SDL2, or Win32 on Windows) until it is closed, or,
+// for a snapshot, on the headless host for one frame saved as PNG.
 #include "app/command_line.h"
 
 namespace app {
