@@ -52,15 +52,6 @@ class CairoCanvas final : public ICanvas {
     cairo_fill(m_cr);
   }
 
-  void DrawFrame(const RECT& rc, int width, DWORD argb) override {
-    if (rc.IsEmpty() || width <= 0) return;
-    width = std::min({width, rc.Width(), rc.Height()});
-    FillRect(RECT{rc.left, rc.top, rc.right, rc.top + width}, argb);
-    FillRect(RECT{rc.left, rc.bottom - width, rc.right, rc.bottom}, argb);
-    FillRect(RECT{rc.left, rc.top + width, rc.left + width, rc.bottom - width}, argb);
-    FillRect(RECT{rc.right - width, rc.top + width, rc.right, rc.bottom - width}, argb);
-  }
-
   bool DrawImage(const RECT& dest, const std::string& file) override {
     cairo_surface_t* image = LoadCachedImage(file);
     if (image == nullptr || dest.IsEmpty()) return false;
@@ -130,7 +121,7 @@ class CairoCanvas final : public ICanvas {
 
  private:
   struct CachedFont {
-    FontSpec spec;
+    FontSpec key;
     std::unique_ptr<PangoLayout, GObjectDeleter> layout;
   };
 
@@ -138,7 +129,7 @@ class CairoCanvas final : public ICanvas {
   // description costs more than shaping the few characters of a label.
   PangoLayout* LayoutFor(const FontSpec& font) {
     for (CachedFont& cached : m_fonts) {
-      if (cached.spec == font) return cached.layout.get();
+      if (cached.key == font) return cached.layout.get();
     }
     std::string family = platform::WideToUtf8(font.face);
     family += family.empty() ? kFallbackFaces : std::string(",") + kFallbackFaces;

@@ -4,6 +4,7 @@
 //
 // Coordinates are window client pixels. Colours are 0xAARRGGBB words and are honoured exactly, alpha
 // included (the core decides what a colour of 0 means before it calls here).
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -26,8 +27,15 @@ class ICanvas {
   virtual ~ICanvas() = default;
 
   virtual void FillRect(const RECT& rect, DWORD argb) = 0;
-  // A frame of `width` pixels drawn inside `rect`.
-  virtual void DrawFrame(const RECT& rect, int width, DWORD argb) = 0;
+  // A frame of `width` pixels drawn inside `rect`: four fills, the same on every canvas.
+  virtual void DrawFrame(const RECT& rect, int width, DWORD argb) {
+    if (rect.IsEmpty() || width <= 0) return;
+    width = std::min({width, rect.Width(), rect.Height()});
+    FillRect(RECT{rect.left, rect.top, rect.right, rect.top + width}, argb);
+    FillRect(RECT{rect.left, rect.bottom - width, rect.right, rect.bottom}, argb);
+    FillRect(RECT{rect.left, rect.top + width, rect.left + width, rect.bottom - width}, argb);
+    FillRect(RECT{rect.right - width, rect.top + width, rect.right, rect.bottom - width}, argb);
+  }
 
   // Draws the image file stretched over `dest`. `file` is a full path; the image is loaded once per file
   // name for the life of the process. A missing or unreadable image is reported once on standard error and

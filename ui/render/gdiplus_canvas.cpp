@@ -88,15 +88,6 @@ class GdiplusCanvas final : public ICanvas {
     m_graphics.FillRectangle(&brush, ToRect(rc));
   }
 
-  void DrawFrame(const RECT& rc, int width, DWORD argb) override {
-    if (rc.IsEmpty() || width <= 0) return;
-    width = std::min({width, rc.Width(), rc.Height()});
-    FillRect(RECT{rc.left, rc.top, rc.right, rc.top + width}, argb);
-    FillRect(RECT{rc.left, rc.bottom - width, rc.right, rc.bottom}, argb);
-    FillRect(RECT{rc.left, rc.top + width, rc.left + width, rc.bottom - width}, argb);
-    FillRect(RECT{rc.right - width, rc.top + width, rc.right, rc.bottom - width}, argb);
-  }
-
   bool DrawImage(const RECT& dest, const std::string& file) override {
     Gdiplus::Bitmap* image = LoadCachedGdiplusImage(file);
     if (image == nullptr || dest.IsEmpty()) return false;
@@ -151,26 +142,26 @@ class GdiplusCanvas final : public ICanvas {
 
  private:
   struct CachedFont {
-    FontSpec spec;
+    FontSpec key;
     std::unique_ptr<Gdiplus::FontFamily> family;
     std::unique_ptr<Gdiplus::Font> font;
   };
 
   // One GDI+ font per skin font: resolving a family by name costs more than drawing a short label.
-  Gdiplus::Font& FontFor(const FontSpec& spec) {
+  Gdiplus::Font& FontFor(const FontSpec& wanted) {
     for (CachedFont& cached : m_fonts) {
-      if (cached.spec == spec) return *cached.font;
+      if (cached.key == wanted) return *cached.font;
     }
-    std::wstring const name = ResolveGdiplusFontFamily(spec.face);
+    std::wstring const name = ResolveGdiplusFontFamily(wanted.face);
     auto family = name.empty() ? std::unique_ptr<Gdiplus::FontFamily>(Gdiplus::FontFamily::GenericSansSerif()->Clone())
                                : std::make_unique<Gdiplus::FontFamily>(name.c_str());
     INT style = Gdiplus::FontStyleRegular;
-    if (spec.bold) style |= Gdiplus::FontStyleBold;
-    if (spec.italic) style |= Gdiplus::FontStyleItalic;
-    if (spec.underline) style |= Gdiplus::FontStyleUnderline;
-    auto font = std::make_unique<Gdiplus::Font>(family.get(), static_cast<Gdiplus::REAL>(std::max(1, spec.size)),
+    if (wanted.bold) style |= Gdiplus::FontStyleBold;
+    if (wanted.italic) style |= Gdiplus::FontStyleItalic;
+    if (wanted.underline) style |= Gdiplus::FontStyleUnderline;
+    auto font = std::make_unique<Gdiplus::Font>(family.get(), static_cast<Gdiplus::REAL>(std::max(1, wanted.size)),
                                                 style, Gdiplus::UnitPixel);
-    m_fonts.push_back(CachedFont{spec, std::move(family), std::move(font)});
+    m_fonts.push_back(CachedFont{wanted, std::move(family), std::move(font)});
     return *m_fonts.back().font;
   }
 
