@@ -6,6 +6,7 @@
 #include "almanac/almanac_store.h"
 #include "app/almanac_errors.h"
 #include "app/calendar_window.h"
+#include "platform/fatal_error.h"
 #include "platform/file_identity.h"
 #include "platform/local_clock.h"
 #include "ui/host/headless_host.h"
@@ -18,10 +19,12 @@ namespace app {
 namespace {
 
 // The main window, or null after a skin error (which the framework has reported, naming the file). A
-// window whose skin failed has no native window and gets no final message, so it is freed here.
+// window whose skin failed has no native window and gets no final message, so it is freed here. A
+// double-clicked wannianli.exe has no standard error to read the report on: it also gets a message box.
 CalendarWindow* OpenMainWindow() {
   auto* window = new CalendarWindow(WidgetAlmanacLookups());
   if (window->Create(nullptr, L"CalendarWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 336, 494) == nullptr) {
+    if (!window->GetSkinError().empty()) platform::ReportFatalError("wannianli: " + window->GetSkinError());
     delete window;
     return nullptr;
   }
