@@ -1,19 +1,7 @@
 # SQLite for the Windows build, compiled from the upstream amalgamation that scripts/fetch-sqlite checks and
 # unpacks (Debian ships no MinGW SQLite). The Linux build keeps Debian's libsqlite3.
-set(WANNIANLI_SQLITE_DIR "" CACHE PATH "Folder holding SQLite's sqlite3.c and sqlite3.h (empty: fetch them)")
-if(NOT WANNIANLI_SQLITE_DIR)
-  execute_process(
-    COMMAND ${CMAKE_SOURCE_DIR}/scripts/fetch-sqlite
-    OUTPUT_VARIABLE fetched OUTPUT_STRIP_TRAILING_WHITESPACE
-    RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "scripts/fetch-sqlite failed; run it by hand or set WANNIANLI_SQLITE_DIR")
-  endif()
-  set(WANNIANLI_SQLITE_DIR ${fetched} CACHE PATH "Folder holding SQLite's sqlite3.c and sqlite3.h" FORCE)
-endif()
-if(NOT EXISTS ${WANNIANLI_SQLITE_DIR}/sqlite3.c OR NOT EXISTS ${WANNIANLI_SQLITE_DIR}/sqlite3.h)
-  message(FATAL_ERROR "no sqlite3.c/sqlite3.h in WANNIANLI_SQLITE_DIR=${WANNIANLI_SQLITE_DIR}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/windows_fetched_source.cmake)
+wannianli_fetched_source_dir(WANNIANLI_SQLITE_DIR fetch-sqlite sqlite3.c sqlite3.h)
 
 add_library(wl_sqlite3 STATIC ${WANNIANLI_SQLITE_DIR}/sqlite3.c)
 target_include_directories(wl_sqlite3 SYSTEM PUBLIC ${WANNIANLI_SQLITE_DIR})

@@ -63,21 +63,13 @@ inline constexpr std::array<std::string_view, 12> ZodiacNames = {
     "\xd6\xed",  // 猪
 };
 
-// Branches of the stem-branch months 1..12; month 1 begins at 立春.
-inline constexpr std::array<std::string_view, 12> MonthBranchNames = {
-    "\xd2\xfa",  // 寅
-    "\xc3\xae",  // 卯
-    "\xb3\xbd",  // 辰
-    "\xcb\xc8",  // 巳
-    "\xce\xe7",  // 午
-    "\xce\xb4",  // 未
-    "\xc9\xea",  // 申
-    "\xd3\xcf",  // 酉
-    "\xd0\xe7",  // 戌
-    "\xba\xa5",  // 亥
-    "\xd7\xd3",  // 子
-    "\xb3\xf3",  // 丑
-};
+// Branches of the stem-branch months 1..12: month 1 begins at 立春 and is a 寅 month, so the list is the
+// branch list started at its third entry.
+inline constexpr std::array<std::string_view, 12> MonthBranchNames = [] {
+  std::array<std::string_view, 12> names{};
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = BranchNames[(i + 2) % BranchNames.size()];
+  return names;
+}();
 
 // Lunar month numbers 1..10.
 inline constexpr std::array<std::string_view, 10> MonthNumberNames = {
