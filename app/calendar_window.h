@@ -103,6 +103,11 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   // The worked-day image on every shown worked day.
   void MarkWorkedDays();
 
+  // The form 收起 / 展开 switch between: the header alone (shrunk) or the whole widget. The widget's saved
+  // place restores it.
+  void SetShrunk(bool shrink);
+  bool IsShrunk() const { return shrunk; }
+
   // Cell 1..42 ("cal_cell_i"), or null before BuildDayCells.
   DayOptionUI* DayCell(int i) const;
 
@@ -145,6 +150,7 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   void ShowPickedMonth();  // "itemselect": day 1 of the month the pickers name
   void ShrinkWindow(DuiLib::CControlUI* clicked);
   void EnlargeWindow(DuiLib::CControlUI* clicked);
+  bool shrunk = false;
   void ConfirmShutdown();
   bool IsDayCell(const DuiLib::CControlUI* control) const;
   std::optional<DateTimeRecord> SelectedShownDate() const;
