@@ -5,13 +5,11 @@
 
 #include "lunar/calendar_day.h"
 #include "lunar/gregorian.h"
+#include "lunar/supported_years.h"
 #include "platform/code_page.h"
 
 namespace app {
 namespace {
-
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
 
 bool AllDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -48,8 +46,8 @@ std::optional<InfoDate> ReadDateArgument(std::string_view name, std::string_view
     err << "wannianli: " << name << ": '" << text << "' is not a valid date (YYYY-MM-DD)\n";
     return std::nullopt;
   }
-  if (date->year < kFirstYear || date->year > kLastYear) {
-    err << "wannianli: " << name << ": " << text << " lies outside 1901-2050\n";
+  if (!lunar::IsSupportedYear(date->year)) {
+    err << "wannianli: " << name << ": " << text << " lies outside " << SupportedYearsText() << "\n";
     return std::nullopt;
   }
   return date;
@@ -64,6 +62,10 @@ std::optional<InfoDate> ParseInfoDate(std::string_view text) {
   InfoDate const date{ToNumber(y), ToNumber(m), ToNumber(d)};
   if (!lunar::IsValidGregorianDate(date.year, date.month, date.day)) return std::nullopt;
   return date;
+}
+
+std::string SupportedYearsText() {
+  return std::to_string(lunar::kFirstYear) + "-" + std::to_string(lunar::kLastYear);
 }
 
 std::string InfoHeaderLine() {

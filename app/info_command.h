@@ -30,6 +30,9 @@ using AlmanacProvider = std::function<AlmanacColumns(const InfoDate&)>;
 // "YYYY-MM-DD", digits only, a real Gregorian date; nullopt otherwise (the range is not checked here).
 std::optional<InfoDate> ParseInfoDate(std::string_view text);
 
+// "1901-2050": the years the calendar covers, as error messages name them.
+std::string SupportedYearsText();
+
 // The column names, tab-separated, without a line end.
 std::string InfoHeaderLine();
 

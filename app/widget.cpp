@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "almanac/almanac_store.h"
-#include "app/almanac_errors.h"
 #include "app/calendar_window.h"
 #include "app/raise_on_request.h"
 #include "app/remembered_place.h"
+#include "grid/almanac_errors.h"
 #include "platform/executable_path.h"
 #include "platform/fatal_error.h"
 #include "platform/file_identity.h"
@@ -28,7 +28,7 @@ namespace {
 // here. A double-clicked wannianli.exe has no standard error to read the report on: it also gets a
 // message box.
 CalendarWindow* CreateMainWindow() {
-  auto* window = new CalendarWindow(WidgetAlmanacLookups());
+  auto* window = new CalendarWindow(grid::WidgetAlmanacLookups());
   if (window->Create(nullptr, kWidgetTitle, UI_WNDSTYLE_FRAME, 0, 0, 0, 336, 494) == nullptr) {
     if (!window->GetSkinError().empty()) platform::ReportFatalError("wannianli: " + window->GetSkinError());
     delete window;
@@ -106,7 +106,7 @@ int Interactive() {
 
 int RunWidget(const WidgetOptions& options) {
   if (auto const& today = options.today) platform::SetClockSource(platform::FixedDateClock(today->year, today->month, today->day));
-  ConnectWidgetFestivalLookups();
+  grid::ConnectWidgetFestivalLookups();
   WarnIfNoAlmanac();
   return options.snapshotFile.empty() ? Interactive() : Snapshot(options.snapshotFile);
 }

@@ -15,6 +15,8 @@
 #include "almanac/cpp_sqlite3_exception.h"
 #include "grid/almanac_lookups.h"
 
+namespace grid {
+
 class AlmanacError : public std::runtime_error {
  public:
   explicit AlmanacError(const CppSQLite3Exception& error);
@@ -31,10 +33,12 @@ void NameAlmanacErrors(F&& action) {
 }
 
 // Connects the store's festival-name look-ups to the lunar engine, failing soft as described above and
-// remembered while the file stays the same (app/almanac_memo.h).
+// remembered while the file stays the same (grid/almanac_memo.h).
 void ConnectWidgetFestivalLookups();
 
 // `inner` (the store's look-ups) failing soft as described above.
-grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner);
+AlmanacLookups SoftAlmanacLookups(AlmanacLookups inner);
 // The look-ups the widget's main window uses: the store's, failing soft, remembered.
-grid::AlmanacLookups WidgetAlmanacLookups();
+AlmanacLookups WidgetAlmanacLookups();
+
+}  // namespace grid

@@ -12,6 +12,8 @@
 #include "grid/almanac_lookups.h"
 #include "platform/file_identity.h"
 
+namespace grid {
+
 // Answers by key, forgotten whenever the database file changes (or appears, or goes).
 template <typename Key, typename Value>
 class AlmanacMemo {
@@ -38,4 +40,6 @@ class AlmanacMemo {
 
 // `inner` with every answer remembered as above. The look-ups must not throw (wrap them soft first): a
 // thrown question is asked again next time.
-grid::AlmanacLookups RememberedAlmanacLookups(grid::AlmanacLookups inner);
+AlmanacLookups RememberedAlmanacLookups(AlmanacLookups inner);
+
+}  // namespace grid

@@ -1,5 +1,5 @@
 // Remembered almanac answers: kept while yiji.db stays the same file, forgotten when it changes.
-#include "app/almanac_memo.h"
+#include "grid/almanac_memo.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,9 @@
 #include "platform/executable_path.h"
 
 namespace {
+
+using grid::AlmanacMemo;
+using grid::RememberedAlmanacLookups;
 
 namespace fs = std::filesystem;
 

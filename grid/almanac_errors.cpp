@@ -1,4 +1,4 @@
-#include "app/almanac_errors.h"
+#include "grid/almanac_errors.h"
 
 #include <cstring>
 #include <iostream>
@@ -6,10 +6,11 @@
 #include <utility>
 
 #include "almanac/almanac_store.h"
-#include "app/almanac_memo.h"
+#include "grid/almanac_memo.h"
 #include "grid/store_lookups.h"
 #include "lunar/festival_lookup.h"
 
+namespace grid {
 namespace {
 
 std::string Describe(const CppSQLite3Exception& error) {
@@ -34,7 +35,7 @@ bool SoftLookup(const char* key, char* out) {
   }
 }
 
-// The cells ask for these on every paint (see app/almanac_memo.h). `out` holds 18 bytes.
+// The cells ask for these on every paint (see grid/almanac_memo.h). `out` holds 18 bytes.
 template <bool (*Lookup)(const char*, char*)>
 bool RememberedSoftLookup(const char* key, char* out) {
   static AlmanacMemo<std::string, std::pair<bool, std::string>> memo;
@@ -57,8 +58,8 @@ void ConnectWidgetFestivalLookups() {
       {&RememberedSoftLookup<&QueryGregorianFestival>, &RememberedSoftLookup<&QueryLunarFestival>});
 }
 
-grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner) {
-  grid::AlmanacLookups soft;
+AlmanacLookups SoftAlmanacLookups(AlmanacLookups inner) {
+  AlmanacLookups soft;
   soft.queryYiJi = [f = inner.queryYiJi](std::string& out, bool yi, DateTimeRecord date) {
     auto const kept = out.size();
     try {
@@ -105,4 +106,6 @@ grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner) {
   return soft;
 }
 
-grid::AlmanacLookups WidgetAlmanacLookups() { return RememberedAlmanacLookups(SoftAlmanacLookups(grid::StoreLookups())); }
+AlmanacLookups WidgetAlmanacLookups() { return RememberedAlmanacLookups(SoftAlmanacLookups(StoreLookups())); }
+
+}  // namespace grid
