@@ -37,7 +37,10 @@ TEST(CppSQLite3Exception, NamesItsCodeInTheMessage) {
   EXPECT_STREQ(CppSQLite3Exception::CodeName(25), "SQLITE_RANGE");
   EXPECT_STREQ(CppSQLite3Exception::CodeName(101), "SQLITE_DONE");
   EXPECT_STREQ(CppSQLite3Exception::CodeName(1000), "CPPSQLITE_ERROR");
-  for (int unknown : {-1, 26, 99, 102, 266}) EXPECT_STREQ(CppSQLite3Exception::CodeName(unknown), "UNKNOWN_ERROR");
+  EXPECT_STREQ(CppSQLite3Exception::CodeName(26), "SQLITE_NOTADB");
+  EXPECT_STREQ(CppSQLite3Exception::CodeName(28), "SQLITE_WARNING");
+  EXPECT_STREQ(CppSQLite3Exception::CodeName(266), "SQLITE_IOERR");  // SQLITE_IOERR_READ, by its family
+  for (int unknown : {-1, 29, 99, 102, 256, 0x10005}) EXPECT_STREQ(CppSQLite3Exception::CodeName(unknown), "UNKNOWN_ERROR");
   CppSQLite3Exception error(5, "database is locked");
   CppSQLite3Exception copy(error);
   EXPECT_STREQ(copy.ErrorMessage(), "SQLITE_BUSY[5]: database is locked");
@@ -49,7 +52,8 @@ TEST_F(CppSQLite3Test, ReadsRowsByExactColumnNameWithNullAsEmptyText) {
   EXPECT_STREQ(query.ColumnText("monthday"), "101");
   query.Advance();
   EXPECT_STREQ(query.ColumnText("note"), "");
-  EXPECT_EQ(MessageOf([&] { query.ColumnIndex("Festival"); }), "CPPSQLITE_ERROR[1000]: Invalid field name requested");
+  EXPECT_EQ(MessageOf([&] { query.ColumnIndex("Festival"); }),
+            "CPPSQLITE_ERROR[1000]: Invalid field name requested: no column \"Festival\"");
   EXPECT_THROW(query.ColumnText(nullptr), CppSQLite3Exception);
   query.Advance();
   query.Advance();  // stays at the end instead of starting over
