@@ -75,6 +75,16 @@ TEST_F(CppSQLite3Test, QueryWithoutStatementRefusesEverythingButFinalize) {
   EXPECT_EQ(MessageOf([&] { db.RunQuery("select 1"); }), "CPPSQLITE_ERROR[1000]: Database not open");
 }
 
+TEST_F(CppSQLite3Test, AQueryTakenOverReportsTheErrorsOfItsOwnConnection) {
+  const std::string other = dir.File("other.db");
+  RunSql(other, "create table n (v integer); insert into n values (1), (-9223372036854775807 - 1);");
+  CppSQLite3DB otherDb(1000);
+  otherDb.Open(other.c_str());
+  CppSQLite3Query query = db.RunQuery("select * from festival");
+  query = otherDb.RunQuery("select abs(v) from n");  // the second row overflows
+  EXPECT_EQ(MessageOf([&] { query.Advance(); }), "SQLITE_ERROR[1]: integer overflow");
+}
+
 TEST_F(CppSQLite3Test, NothingIsEverWritten) {
   std::string before = ReadBytes(path);
   EXPECT_TRUE(StartsWith(MessageOf([&] { db.RunQuery("insert into festival values (1, 2, 3)"); }), "SQLITE_READONLY[8]: "));
