@@ -2,21 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "message_of.h"
 #include "scratch_db.h"
 
 namespace {
-
-// The message of the CppSQLite3Exception that `body` throws.
-template <typename Body>
-std::string MessageOf(Body body) {
-  try {
-    body();
-  } catch (const CppSQLite3Exception& error) {
-    return error.ErrorMessage();
-  }
-  ADD_FAILURE() << "no CppSQLite3Exception";
-  return {};
-}
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 

@@ -2,6 +2,7 @@
 // media, empty, with bytes that are not UTF-8, gone in the middle of a batch. The store reads what it can,
 // fails at once where it cannot, and never creates, changes or deletes a file beside the database.
 #include <chrono>
+#include <cstdio>
 #include <set>
 
 #include "almanac/almanac_batch.h"
@@ -9,6 +10,7 @@
 #include "almanac/cpp_sqlite3.h"
 #include "almanac_test_fixture.h"
 #include "lock_holder.h"
+#include "message_of.h"
 
 #if !defined(_WIN32)
 #include <sys/mount.h>
@@ -23,16 +25,6 @@ std::set<std::string> Listing(const fs::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
   return names;
-}
-
-template <typename Body>
-std::string MessageOf(Body body) {
-  try {
-    body();
-  } catch (const CppSQLite3Exception& error) {
-    return error.ErrorMessage();
-  }
-  return "(no error)";
 }
 
 constexpr const char* kNames = "create table gregtable (monthday text primary key, festival text);"
