@@ -54,6 +54,26 @@ TEST_F(UntouchedTest, AWalDatabaseIsReadWithoutAnyFileBesideIt) {
   EXPECT_EQ(ReadBytes(dbPath), bytes);
 }
 
+// What a writer that crashed leaves in WAL mode: its log, with or without the log's index.
+TEST_F(UntouchedTest, ALogLeftBehindIsReadThroughItsIndexOrRefused) {
+  const std::string source = dir.File("source.db");
+  sqlite3* writer = nullptr;
+  ASSERT_EQ(sqlite3_open(source.c_str(), &writer), SQLITE_OK);
+  sqlite3_exec(writer, "pragma journal_mode=wal; pragma wal_autocheckpoint=0;", nullptr, nullptr, nullptr);
+  sqlite3_exec(writer, kNames, nullptr, nullptr, nullptr);  // committed to the log only
+  for (const char* suffix : {"", "-wal", "-shm"}) fs::copy_file(source + suffix, dbPath + suffix);
+  sqlite3_close(writer);
+  const auto listing = Listing(Folder());
+  const std::string log = ReadBytes(dbPath + "-wal");
+  EXPECT_EQ(Name("11"), "yuandan");
+  EXPECT_EQ(Listing(Folder()), listing);
+  EXPECT_EQ(ReadBytes(dbPath + "-wal"), log);
+  ReleaseAlmanacConnection();
+  fs::remove(dbPath + "-shm");
+  EXPECT_EQ(MessageOf([&] { Name("11"); }).rfind("SQLITE_CANTOPEN[14]: its write-ahead log (-wal) has no", 0), 0u);
+  EXPECT_EQ(Listing(Folder()), (std::set<std::string>{"source.db", "yiji.db", "yiji.db-wal"}));
+}
+
 #if !defined(_WIN32)
 TEST_F(UntouchedTest, AWritersLocksNeverHoldALookUpLong) {
   for (bool wal : {false, true}) {
