@@ -74,11 +74,14 @@ std::string InfoHeaderLine() {
 }
 
 std::string InfoLine(const InfoDate& date, const AlmanacProvider& provider) {
+  if (!lunar::IsSupportedYear(date.year) || !lunar::IsValidGregorianDate(date.year, date.month, date.day))
+    return {};
+  // The provider first: it may find that yiji.db has gone, and the engine's festival names then go too.
+  auto almanac = provider ? provider(date) : AlmanacColumns{};
   lunar::CalendarDay day;
   if (day.SetDate(date.year, date.month, date.day) != 1) return {};
   // MakeGanzhiText's 0 means "nothing to show": the column stays empty.
   auto const ganzhi = day.MakeGanzhiText() == 1 ? platform::GbkToUtf8(day.ganzhiText.view()) : std::string();
-  auto almanac = provider ? provider(date) : AlmanacColumns{};
   // The festival names are the engine's own (filled once the almanac's look-ups are connected), unless the
   // provider names one itself.
   if (almanac.gregorianFestival.empty()) almanac.gregorianFestival = day.gregorianFestivalText.view();
@@ -127,9 +130,11 @@ int RunInfoCommand(std::span<const std::string_view> arguments, std::ostream& ou
     err << "wannianli: FROM " << arguments[0] << " lies after TO " << arguments[1] << "\n";
     return 2;
   }
-  out << InfoHeaderLine() << '\n';
   for (auto date = *from;; date = NextDay(date)) {
-    out << InfoLine(date, provider) << '\n';
+    auto const line = InfoLine(date, provider);
+    // After the first line is made: an almanac that fails at once (a busy yiji.db) leaves no output.
+    if (date == *from) out << InfoHeaderLine() << '\n';
+    out << line << '\n';
     if (date == *to) break;
   }
   out.flush();

@@ -41,7 +41,8 @@ std::string InfoHeaderLine();
 std::string InfoLine(const InfoDate& date, const AlmanacProvider& provider = {});
 
 // Runs `--info` with its arguments (FROM [TO]). Writes the lines to `out` and returns 0, or writes a
-// one-line error naming the bad argument to `err` and returns 2.
+// one-line error naming the bad argument to `err` and returns 2. What the provider throws leaves; when it
+// throws for FROM, nothing has been written.
 int RunInfoCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
                    const AlmanacProvider& provider = {});
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "almanac/almanac_batch.h"
 #include "almanac/almanac_store.h"
 #include "grid/almanac_memo.h"
 #include "grid/store_lookups.h"
@@ -17,16 +18,22 @@ std::string Describe(const CppSQLite3Exception& error) {
   return "almanac database " + GetAlmanacDbPath() + ": " + error.ErrorMessage();
 }
 
-// Each distinct failure once: the cells ask on every paint, the clock every second.
+// Each distinct failure once: the cells ask on every paint, the clock every second. A busy file is asked
+// again at every refresh, and said once.
 void ReportOnce(const CppSQLite3Exception& error) {
   static std::set<std::string> reported;
   auto const text = Describe(error);
-  if (reported.insert(text).second) std::cerr << "wannianli: " << text << " (shown without the almanac)\n";
+  if (!reported.insert(text).second) return;
+  std::cerr << "wannianli: " << text
+            << (error.IsBusy() ? " (another program holds it locked: shown without the almanac until it is free)\n"
+                     : " (shown without the almanac)\n");
 }
 
 template <bool (*Lookup)(const char*, char*)>
 bool SoftLookup(const char* key, char* out) {
   try {
+    // Painting happens between refreshes: the file is taken as the last refresh found it, without a look.
+    AlmanacBatch const batch(kRefreshBusyWaitMs, AlmanacCheck::AsLastChecked);
     return Lookup(key, out);
   } catch (const CppSQLite3Exception& error) {
     ReportOnce(error);

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "almanac/almanac_batch.h"
 #include "almanac/cpp_sqlite3_exception.h"
 #include "grid/almanac_lookups.h"
 
@@ -22,10 +23,14 @@ class AlmanacError : public std::runtime_error {
   explicit AlmanacError(const CppSQLite3Exception& error);
 };
 
-// Runs `action`; a database error leaving it leaves as an AlmanacError.
+// Runs `action` as one batch of almanac look-ups (almanac/almanac_batch.h): a notification or a selected day
+// is one refresh, which looks at yiji.db once, at its first look-up, and reads it in one read transaction;
+// one that asks nothing of the almanac (a clock tick) touches no file. A database error leaving `action`
+// leaves as an AlmanacError.
 template <typename F>
 void NameAlmanacErrors(F&& action) {
   try {
+    AlmanacBatch const batch;
     action();
   } catch (const CppSQLite3Exception& error) {
     throw AlmanacError(error);
