@@ -10,6 +10,29 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: wannianli [--today YYYY-MM-DD] [--snapshot FILE.png] | wannianli --info FROM [TO]";
 
+// The project's version, given by the build (app/CMakeLists.txt).
+#ifndef WANNIANLI_VERSION
+#error "WANNIANLI_VERSION is not defined"
+#endif
+
+constexpr std::string_view kHelp =
+    "usage: wannianli [--today YYYY-MM-DD] [--snapshot FILE.png]\n"
+    "       wannianli --info FROM [TO]\n"
+    "       wannianli --help | --version\n"
+    "\n"
+    "A perpetual calendar widget for the Chinese calendar (万年历): the month grid with lunar days,\n"
+    "festivals, solar terms and holidays, the selected day's almanac, and a clock.\n"
+    "\n"
+    "  (no option)          open the widget; a second start brings the running widget to the front\n"
+    "  --today YYYY-MM-DD   open it as if today were that date (1901-2050; the time still runs)\n"
+    "  --snapshot FILE.png  render the window as it opens into FILE.png and exit, without a display\n"
+    "  --info FROM [TO]     one tab-separated line per date FROM..TO (YYYY-MM-DD), header line first\n"
+    "  --help               show this text\n"
+    "  --version            show the version\n"
+    "\n"
+    "The widget's place is kept in $XDG_CONFIG_HOME/wannianli/settings.ini (%APPDATA%\\wannianli on\n"
+    "Windows). Exit status: 0 done, 1 the skin, the display or a file failed, 2 a bad argument.\n";
+
 bool Fail(std::ostream& err, std::string_view problem) {
   err << "wannianli: " << problem << " (" << kUsage << ")\n";
   return false;
@@ -60,6 +83,15 @@ std::optional<WidgetOptions> ParseWidgetOptions(std::span<const std::string_view
 int RunCommandLine(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
                    const AlmanacProvider& provider, const WidgetRunner& runWidget) {
   if (!arguments.empty() && arguments[0] == "--info") return RunInfoCommand(arguments.subspan(1), out, err, provider);
+  // First on the line, like --info; whatever follows is not looked at.
+  if (!arguments.empty() && arguments[0] == "--help") {
+    out << kHelp;
+    return 0;
+  }
+  if (!arguments.empty() && arguments[0] == "--version") {
+    out << "wannianli " << WANNIANLI_VERSION << "\n";
+    return 0;
+  }
   auto const options = ParseWidgetOptions(arguments, err);
   if (!options) return 2;
   if (!runWidget) {
