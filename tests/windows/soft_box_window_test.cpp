@@ -2,6 +2,7 @@
 #include "windows/soft_box_window.h"
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "windows_test_support.h"
@@ -70,7 +71,7 @@ TEST_F(SoftBoxTest, WithoutTheToolRowFoldOnlyShowsTheUnfoldButton) {
   EXPECT_TRUE(Find(box, L"btn_tools_unfold")->IsVisible());
 }
 
-TEST_F(SoftBoxTest, ToolButtonsChangeNothing) {
+TEST_F(SoftBoxTest, ToolsWithoutAFunctionLookDisabledSaySoAndChangeNothing) {
   auto* box = SoftBoxWindow::Open();
   HWND const handle = box->GetHWND();
   host.RunUntilIdle();
@@ -78,12 +79,26 @@ TEST_F(SoftBoxTest, ToolButtonsChangeNothing) {
                            L"btn_tools_clock", L"btn_personal_tools_translate", L"btn_personal_tools_package",
                            L"btn_player_tools_majiang", L"btn_player_tools_doudizhu"}) {
     SCOPED_TRACE(std::wstring(name).size());
+    EXPECT_FALSE(Find(box, name)->IsEnabled());
+    auto const at = Find(box, name)->GetPos();
+    host.MoveMouse(handle, at.left + 20, at.top + 20);
+    host.AdvanceTime(1000);
+    EXPECT_EQ(box->GetPaintManager().GetShownToolTip(), L"尚未提供");
     Click(box, name);
     EXPECT_TRUE(Find(box, L"hor_tools")->IsVisible());
     EXPECT_FALSE(Find(box, L"btn_tools_unfold")->IsVisible());
   }
   EXPECT_EQ(host.Windows(), std::vector<HWND>{handle});
   EXPECT_FALSE(host.QuitPosted());
+}
+
+TEST_F(SoftBoxTest, EachNewBoxStepsAwaySoThatAllShow) {
+  std::set<std::pair<int, int>> places;
+  for (int i = 0; i < 4; ++i) {
+    RECT const rc = SoftBoxWindow::Open()->GetWindowRect();
+    places.insert({rc.left, rc.top});
+  }
+  EXPECT_EQ(places.size(), 4u);
 }
 
 TEST_F(SoftBoxTest, AWindowManagerCloseDeletesTheBox) {

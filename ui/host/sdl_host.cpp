@@ -276,13 +276,17 @@ void SdlHost::RunLoop(const std::function<bool()>& done) {
   SDL_Event event;
   while (!done()) {
     m_graveyard.clear();
+    EndCaptionPresses();
     if (NextQueued(event)) {
       Dispatch(event);
       continue;
     }
     // Paint only when nothing else is queued, as a desktop message loop does.
     if (PaintOne() || done()) continue;
-    if (SDL_WaitEvent(&event) == 1) {
+    if (CaptionPressed()) {
+      // Wakes to look at the button again (nothing is queued when it comes up).
+      if (SDL_WaitEventTimeout(&event, kCaptionPollMs) == 1) Dispatch(event);
+    } else if (SDL_WaitEvent(&event) == 1) {
       Dispatch(event);
     } else {
       // Not expected once SDL runs; waiting a little keeps a broken queue from spinning a core.

@@ -92,6 +92,9 @@ struct Win32HostAccess {
       case WM_NCLBUTTONDBLCLK:
         client->HostDispatch(message, wParam, lParam);
         return 0;  // no maximize
+      case WM_MOUSEACTIVATE:
+        // The click that activates the window acts too: it is never eaten.
+        return MA_ACTIVATE;
       case WM_MOUSEMOVE:
         if (!window.trackingLeave) {
           TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window.native, 0};
