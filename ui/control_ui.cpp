@@ -185,7 +185,8 @@ CControlUI* CControlUI::FindControlAt(POINT pt) {
 
 bool CControlUI::DrawImage(HDC hDC, const CDuiString& file, const RECT& dest) {
   if (hDC == nullptr || file.empty() || m_pManager == nullptr) return false;
-  return hDC->DrawImage(dest, m_pManager->ResolveFile(file));
+  std::string const path = m_pManager->ResolveFile(file);
+  return !path.empty() && hDC->DrawImage(dest, path);
 }
 
 }  // namespace DuiLib

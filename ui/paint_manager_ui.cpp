@@ -1,8 +1,10 @@
 #include "ui/paint_manager_ui.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 #include <optional>
+#include <set>
 
 #include "platform/code_page.h"
 #include "platform/executable_path.h"
@@ -11,11 +13,18 @@
 #include "ui/host/host.h"
 #include "ui/render_engine.h"
 #include "ui/resource_path.h"
+#include "ui/skin_error.h"
 
 namespace DuiLib {
 namespace {
 
 void* processInstance = nullptr;
+
+// Names refused by ResolveFile, so that each is reported once however often it is painted.
+std::set<std::string>& ReportedNames() {
+  static std::set<std::string> names;
+  return names;
+}
 
 std::optional<std::string>& InstancePathOverride() {
   static std::optional<std::string> path;
@@ -76,9 +85,13 @@ void CPaintManagerUI::SetResourcePath(const std::string& folder) {
 }
 
 std::string CPaintManagerUI::ResolveFile(std::wstring_view file) const {
-  std::string name = NormaliseSeparators(platform::WideToUtf8(file));
-  if (!name.empty() && name.front() == platform::PathSeparator()) return name;
-  return m_resourcePath + name;
+  std::string const name = platform::WideToUtf8(file);
+  if (std::optional<std::string> path = PathInsideFolder(m_resourcePath, name)) return *std::move(path);
+  if (ReportedNames().insert(name).second) {
+    std::fprintf(stderr, "wannianli: the file name \"%s\" leaves the skin folder; it is not opened\n",
+                 QuoteForMessage(name).c_str());
+  }
+  return {};
 }
 
 bool CPaintManagerUI::AttachDialog(CControlUI* root) {
