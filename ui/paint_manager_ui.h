@@ -138,7 +138,18 @@ class CPaintManagerUI {
   void ShowToolTipFor(CControlUI* control);
   void HideToolTip();
   void PaintToolTip(ICanvas& canvas);
+  // One handler per kind of message; each answers whether it consumed the message.
   bool HandleInput(UINT uMsg, WPARAM wParam, LPARAM lParam);
+  bool HandlePaint();
+  bool HandleTimer(WPARAM id);
+  bool HandleMouseMove(POINT pt);
+  bool HandleMouseLeave();
+  bool HandleButtonDown(UIEventType type, POINT pt);
+  bool HandleButtonUp(POINT pt);
+  bool HandleWheel(WPARAM wParam, LPARAM lParam);
+  bool HandleKeyDown(WPARAM key);
+  bool HandleChar(WPARAM character);
+  bool HandleKillFocus();
   void SendEvent(CControlUI* control, UIEventType type, POINT pt, WPARAM wParam = 0);
   void ForgetTimers(CControlUI* control);
 
