@@ -8,6 +8,7 @@
 //       ColorAttribute<&CLabelUI::SetTextColor>(L"textcolor"),
 //       IntAttribute<&CLabelUI::SetFont, kFontIndexRange>(L"font"),
 //   };
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -70,44 +71,41 @@ constexpr Attribute<SetterTarget<Setter>> TextAttribute(std::wstring_view name) 
           {ValueKind::Text}};
 }
 
-template <auto Setter>
-constexpr Attribute<SetterTarget<Setter>> FlagAttribute(std::wstring_view name) {
+// An attribute whose value `Parse` turns into the setter's argument, or refuses (std::nullopt).
+template <auto Setter, auto Parse, ValueKind Kind, IntRange Range = IntRange{0, 0}>
+constexpr Attribute<SetterTarget<Setter>> ParsedAttribute(std::wstring_view name) {
   return {name, [](SetterTarget<Setter>& target, std::wstring_view value) {
-            auto flag = ParseBool(value);
-            if (flag) (target.*Setter)(*flag);
-            return flag.has_value();
+            auto parsed = Parse(value);
+            if (parsed) (target.*Setter)(*parsed);
+            return parsed.has_value();
           },
-          {ValueKind::Flag}};
+          {Kind, Range}};
+}
+
+template <IntRange Range>
+std::optional<int> ParseIntIn(std::wstring_view text) {
+  return ParseInt(text, Range);
+}
+template <IntRange Range>
+std::optional<RECT> ParseRectIn(std::wstring_view text) {
+  return ParseRect(text, Range);
 }
 
 template <auto Setter>
-constexpr Attribute<SetterTarget<Setter>> ColorAttribute(std::wstring_view name) {
-  return {name, [](SetterTarget<Setter>& target, std::wstring_view value) {
-            auto color = ParseColor(value);
-            if (color) (target.*Setter)(*color);
-            return color.has_value();
-          },
-          {ValueKind::Color}};
+constexpr auto FlagAttribute(std::wstring_view name) {
+  return ParsedAttribute<Setter, &ParseBool, ValueKind::Flag>(name);
 }
-
-template <auto Setter, IntRange Range>
-constexpr Attribute<SetterTarget<Setter>> IntAttribute(std::wstring_view name) {
-  return {name, [](SetterTarget<Setter>& target, std::wstring_view value) {
-            auto number = ParseInt(value, Range);
-            if (number) (target.*Setter)(*number);
-            return number.has_value();
-          },
-          {ValueKind::Int, Range}};
+template <auto Setter>
+constexpr auto ColorAttribute(std::wstring_view name) {
+  return ParsedAttribute<Setter, &ParseColor, ValueKind::Color>(name);
 }
-
 template <auto Setter, IntRange Range>
-constexpr Attribute<SetterTarget<Setter>> RectAttribute(std::wstring_view name) {
-  return {name, [](SetterTarget<Setter>& target, std::wstring_view value) {
-            auto rect = ParseRect(value, Range);
-            if (rect) (target.*Setter)(*rect);
-            return rect.has_value();
-          },
-          {ValueKind::Rect, Range}};
+constexpr auto IntAttribute(std::wstring_view name) {
+  return ParsedAttribute<Setter, &ParseIntIn<Range>, ValueKind::Int, Range>(name);
+}
+template <auto Setter, IntRange Range>
+constexpr auto RectAttribute(std::wstring_view name) {
+  return ParsedAttribute<Setter, &ParseRectIn<Range>, ValueKind::Rect, Range>(name);
 }
 
 }  // namespace DuiLib

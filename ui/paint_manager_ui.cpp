@@ -480,28 +480,26 @@ bool CPaintManagerUI::HandleMouseLeave() {
 }
 
 bool CPaintManagerUI::HandleButtonDown(UIEventType type, POINT pt) {
-  IHost* host = CurrentHost();
   m_ptLastMouse = pt;
   HideToolTip();
   m_pToolTipControl = nullptr;
   if (m_pPopup != nullptr) {
-    if (m_pPopup->GetPos().Contains(pt)) {
-      m_pPushed = m_pPopup;
-      if (host != nullptr) host->SetMouseCapture(m_hWnd, true);
-      SendEvent(m_pPopup, type, pt);
-    } else {
-      SetPopup(nullptr);  // a press outside a popup only closes it
-    }
+    if (m_pPopup->GetPos().Contains(pt)) Press(m_pPopup, type, pt);
+    else SetPopup(nullptr);  // a press outside a popup only closes it
     return true;
   }
   CControlUI* control = FindControl(pt);
   if (control == nullptr) return true;
   if (m_pFocus != nullptr && m_pFocus != control) SetFocus(nullptr);
-  if (!control->IsEnabled()) return true;
-  m_pPushed = control;
-  if (host != nullptr) host->SetMouseCapture(m_hWnd, true);
-  SendEvent(control, type, pt);
+  if (control->IsEnabled()) Press(control, type, pt);
   return true;
+}
+
+// The pushed control gets the pointer until the release, wherever it goes.
+void CPaintManagerUI::Press(CControlUI* control, UIEventType type, POINT pt) {
+  m_pPushed = control;
+  if (IHost* host = CurrentHost()) host->SetMouseCapture(m_hWnd, true);
+  SendEvent(control, type, pt);
 }
 
 bool CPaintManagerUI::HandleButtonUp(POINT pt) {

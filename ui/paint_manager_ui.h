@@ -145,6 +145,7 @@ class CPaintManagerUI {
   bool HandleMouseMove(POINT pt);
   bool HandleMouseLeave();
   bool HandleButtonDown(UIEventType type, POINT pt);
+  void Press(CControlUI* control, UIEventType type, POINT pt);
   bool HandleButtonUp(POINT pt);
   bool HandleWheel(WPARAM wParam, LPARAM lParam);
   bool HandleKeyDown(WPARAM key);
