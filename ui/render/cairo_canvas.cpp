@@ -30,8 +30,8 @@ struct FontDescriptionDeleter {
 // back to boxes when the skin names a Windows face that this machine lacks.
 constexpr const char* kFallbackFaces = "WenQuanYi Micro Hei,Noto Sans CJK SC,Noto Sans SC,Droid Sans Fallback,sans-serif";
 
-// Pango measures in 1/1024 pixel ints: font sizes and widths are capped before they are scaled.
-constexpr int kMaxFontPixels = 4096;
+// Pango measures in 1/1024 pixel ints: font sizes (kMaxFontPixels) and widths are capped before they are
+// scaled.
 constexpr int kMaxTextWidth = std::numeric_limits<int>::max() / PANGO_SCALE;
 
 void SetSource(cairo_t* cr, DWORD argb) {

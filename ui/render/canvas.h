@@ -13,6 +13,9 @@
 
 namespace DuiLib {
 
+// Every canvas draws a larger font at this size: a size set in code may be any int.
+constexpr int kMaxFontPixels = 4096;
+
 // A font of the skin's font table. `size` is in pixels (the height of the em box), not points.
 struct FontSpec {
   std::wstring face;  // empty: the default face; unknown faces fall back to a CJK-capable font
