@@ -9,13 +9,3 @@ std::string DateKey(const DateTimeRecord& date) {
 std::string MonthDayKey(const DateTimeRecord& date) {
   return std::to_string(date.month) + std::to_string(date.day);
 }
-
-std::string QuoteText(std::string_view text) {
-  std::string quoted;
-  quoted.reserve(text.size());
-  for (char c : text) {
-    quoted += c;
-    if (c == '\'') quoted += '\'';
-  }
-  return quoted;
-}

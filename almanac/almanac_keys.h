@@ -1,7 +1,6 @@
 #pragma once
-// The key texts of the almanac tables and the quoting of keys inside statements.
+// The key texts of the almanac tables (bound to statements as parameters, never put into their text).
 #include <string>
-#include <string_view>
 
 #include "almanac/date_time_record.h"
 
@@ -11,5 +10,3 @@ std::string DateKey(const DateTimeRecord& date);
 std::string MonthDayKey(const DateTimeRecord& date);
 // Two digits below 10 ("07"), else "%d".
 std::string TwoDigits(int n);
-// `text` as the body of an SQL string literal: every ' doubled, so a key can never end the literal.
-std::string QuoteText(std::string_view text);

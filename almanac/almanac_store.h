@@ -1,8 +1,10 @@
 #pragma once
-// The per-day look-ups on "yiji.db" beside the executable. Each call reads the file's current content and
-// never writes to it. When the file is missing a look-up returns false and leaves its outputs untouched;
-// otherwise the result of the text look-ups only says that the file exists (a missing row still gives true).
-// Database errors throw CppSQLite3Exception; outputs may then be partly written.
+// The per-day look-ups on "yiji.db" beside the executable. A call reads the file as its batch found it
+// (almanac/almanac_batch.h: a call outside any batch looks at the file itself) and never writes to it.
+// When the file is missing a look-up returns false and leaves its outputs untouched; otherwise the result
+// of the text look-ups only says that the file exists (a missing row still gives true). Database errors
+// (a busy, corrupt or empty file, a missing table or column) throw CppSQLite3Exception; outputs may then be
+// partly written. Keys are bound to kept statements, never written into a statement's text.
 //
 // Texts out are handed on as stored: GBK for yi/ji words, tooltips and holiday rows, UTF-8 for the two
 // festival names.

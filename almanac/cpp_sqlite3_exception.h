@@ -16,7 +16,11 @@ class CppSQLite3Exception {
   // The full message; the empty text when the message could not be allocated.
   const char* ErrorMessage() const noexcept { return message != nullptr ? message : ""; }
 
-  // Name of an SQLite result code or of CPPSQLITE_ERROR; "UNKNOWN_ERROR" for anything else.
+  // Another program holds the database locked (SQLITE_BUSY or SQLITE_LOCKED): worth another try later.
+  bool IsBusy() const noexcept;
+
+  // Name of an SQLite result code (an extended code is named by its family: 266 is "SQLITE_IOERR") or of
+  // CPPSQLITE_ERROR; "UNKNOWN_ERROR" for anything else.
   static const char* CodeName(int code) noexcept;
 
  private:

@@ -1,7 +1,7 @@
 // CalendarWindow::Notify: the command dispatch, with the window's own small actions (shrinking and
 // enlarging, the shutdown confirmation, opening a tool box).
-#include "app/almanac_errors.h"
 #include "app/calendar_window.h"
+#include "grid/almanac_errors.h"
 #include "platform/command_runner.h"
 #include "windows/soft_box_window.h"
 
@@ -16,7 +16,7 @@ constexpr std::wstring_view kBackgroundImage = L"main_bg.png";
 }  // namespace
 
 void CalendarWindow::Notify(TNotifyUI& msg) {
-  NameAlmanacErrors([&] { Dispatch(msg); });
+  grid::NameAlmanacErrors([&] { Dispatch(msg); });
 }
 
 void CalendarWindow::Dispatch(TNotifyUI& msg) {
@@ -25,7 +25,7 @@ void CalendarWindow::Dispatch(TNotifyUI& msg) {
     if (msg.pSender == nullptr) return;
     const CDuiString& name = msg.pSender->GetName();
     if (name == L"btn_close") {
-      if (calGrid != nullptr) m_PaintManager.KillTimer(calGrid);
+      if (auto* cal = monthGrid.Container()) m_PaintManager.KillTimer(cal);
       PostQuitMessage(0);
     } else if (name == L"btn_suoxiao") {
       ShrinkWindow(msg.pSender);
@@ -33,11 +33,11 @@ void CalendarWindow::Dispatch(TNotifyUI& msg) {
       EnlargeWindow(msg.pSender);
     } else if (name == L"btn_up_month") {
       // Stepping stays inside the shown year: nothing before January.
-      if (comMonth != nullptr && comMonth->GetCurSel() != 1) ShowPreviousMonth();
+      if (auto const shown = monthGrid.ShownMonth(); shown && shown->month != 1) ShowPreviousMonth();
     } else if (name == L"btn_today") {
       GoToToday();
     } else if (name == L"btn_next_month") {
-      if (comMonth != nullptr && comMonth->GetCurSel() != 12) ShowNextMonth();
+      if (auto const shown = monthGrid.ShownMonth(); shown && shown->month != 12) ShowNextMonth();
     } else if (name == L"btn_notePad" || name == L"btn_screenshot") {
       // No action yet.
     } else if (name == L"btn_shutdown") {
@@ -45,22 +45,17 @@ void CalendarWindow::Dispatch(TNotifyUI& msg) {
     } else if (name == L"btn_app") {
       // The box lives on its own and deletes itself when closed; each click opens one more.
       SoftBoxWindow::Open();
-    } else if (IsDayCell(msg.pSender)) {
+    } else if (monthGrid.IsDayCell(msg.pSender)) {
       OnDayCellClick(static_cast<DayOptionUI*>(msg.pSender));
     }
   } else if (type == L"itemselect") {
-    if (cellsBuilt != 0) ShowPickedMonth();
+    if (monthGrid.CellsBuilt()) ShowPickedMonth();
   } else if (type == L"timer") {
-    if (calGrid != nullptr && msg.pSender == calGrid) OnClockTick();
+    if (auto* cal = monthGrid.Container(); cal != nullptr && msg.pSender == cal) OnClockTick();
   } else if (type == L"windowinit") {
     InitControls();
   }
   // "killfocus", "return", "select_list_item", "textchanged", "keydown" and any other type: nothing.
-}
-
-bool CalendarWindow::IsDayCell(const CControlUI* control) const {
-  auto const it = dayCells.find(control->GetName());
-  return it != dayCells.end() && it->second == control;
 }
 
 void CalendarWindow::ShrinkWindow(CControlUI* clicked) {

@@ -4,7 +4,7 @@
 using namespace DuiLib;
 
 void CalendarWindow::InitControls() {
-  FindGridControls();
+  monthGrid.FindControls(m_PaintManager);
   nowTime = dynamic_cast<CLabelUI*>(m_PaintManager.FindControl(L"now_time"));
   nowTemp = dynamic_cast<CLabelUI*>(m_PaintManager.FindControl(L"now_temp"));
   // The cells and the clock come before anything that asks the almanac: should the almanac fail (its error
@@ -12,6 +12,6 @@ void CalendarWindow::InitControls() {
   // action fills what this one could not.
   RefreshClock();
   BuildDayCells();
-  if (calGrid != nullptr) m_PaintManager.SetTimer(calGrid, kClockTimerId, kClockTimerMs);
+  if (auto* cal = monthGrid.Container()) m_PaintManager.SetTimer(cal, kClockTimerId, kClockTimerMs);
   GoToToday();
 }

@@ -1,37 +1,29 @@
 // CalendarWindow's window-level hooks: the select-day message, the key pre-filter, the caption hit test,
 // closing and the final message.
-#include "app/almanac_errors.h"
 #include "app/calendar_window.h"
 #include "app/message_rules.h"
-#include "grid/grid_constants.h"
+#include "grid/almanac_errors.h"
 
 using namespace DuiLib;
 
 LRESULT CalendarWindow::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   // A caption double-click would maximise or restore a framed window; this one keeps its size.
   if (uMsg == WM_NCLBUTTONDBLCLK) return 1;
-  if (uMsg == WM_SELECT_DAY) NameAlmanacErrors([&] { SelectDay(static_cast<int>(wParam), static_cast<int>(lParam)); });
+  if (uMsg == WM_SELECT_DAY)
+    grid::NameAlmanacErrors([&] { SelectDay(static_cast<int>(wParam), static_cast<int>(lParam)); });
   return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
 }
 
 void CalendarWindow::SelectDay(int month, int day) {
-  // The message carries no year, and hidden cells keep the dates of older fills: January's hidden leading
-  // cells can hold 1 January of another year. Shown cells are therefore matched first; a hidden cell only
-  // when no shown cell holds the date.
-  for (bool shown : {true, false}) {
-    for (int i = 1; i <= grid::kCellCount; ++i) {
-      auto* cell = DayCell(i);
-      if (cell == nullptr || cell->IsVisible() != shown) continue;
-      if (cell->date.month != month || cell->date.day != day) continue;
-      cell->Selected(true);
-      RefreshAlmanac(cell->date);
-      RefreshFestivalTips();
-      RefreshHolidayMarks();
-      ShowFestivalPicture(cell);
-      if (cell->IsVisible()) cell->ChooseSelectedImage();
-      return;
-    }
-  }
+  // The message carries no year: the view finds the cell, preferring shown cells to hidden ones.
+  auto* cell = monthGrid.CellOf(month, day);
+  if (cell == nullptr) return;
+  cell->Selected(true);
+  RefreshAlmanac(cell->date);
+  RefreshFestivalTips();
+  RefreshHolidayMarks();
+  ShowFestivalPicture(cell);
+  if (cell->IsVisible()) cell->ChooseSelectedImage();
 }
 
 LRESULT CalendarWindow::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& handled) {

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "lunar/supported_years.h"
+
 namespace app {
 namespace {
 
@@ -16,8 +18,8 @@ bool Fail(std::ostream& err, std::string_view problem) {
 bool ParseToday(std::string_view text, WidgetOptions& options, std::ostream& err) {
   auto const date = ParseInfoDate(text);
   if (!date) return Fail(err, "--today: '" + std::string(text) + "' is not a date YYYY-MM-DD");
-  if (date->year < 1901 || date->year > 2050)
-    return Fail(err, "--today: " + std::string(text) + " lies outside 1901-2050");
+  if (!lunar::IsSupportedYear(date->year))
+    return Fail(err, "--today: " + std::string(text) + " lies outside " + SupportedYearsText());
   options.today = date;
   return true;
 }

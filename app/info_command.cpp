@@ -5,13 +5,11 @@
 
 #include "lunar/calendar_day.h"
 #include "lunar/gregorian.h"
+#include "lunar/supported_years.h"
 #include "platform/code_page.h"
 
 namespace app {
 namespace {
-
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
 
 bool AllDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -48,8 +46,8 @@ std::optional<InfoDate> ReadDateArgument(std::string_view name, std::string_view
     err << "wannianli: " << name << ": '" << text << "' is not a valid date (YYYY-MM-DD)\n";
     return std::nullopt;
   }
-  if (date->year < kFirstYear || date->year > kLastYear) {
-    err << "wannianli: " << name << ": " << text << " lies outside 1901-2050\n";
+  if (!lunar::IsSupportedYear(date->year)) {
+    err << "wannianli: " << name << ": " << text << " lies outside " << SupportedYearsText() << "\n";
     return std::nullopt;
   }
   return date;
@@ -66,17 +64,24 @@ std::optional<InfoDate> ParseInfoDate(std::string_view text) {
   return date;
 }
 
+std::string SupportedYearsText() {
+  return std::to_string(lunar::kFirstYear) + "-" + std::to_string(lunar::kLastYear);
+}
+
 std::string InfoHeaderLine() {
   return "date\tweekday\tlunar_year_text\tlunar_month_text\tlunar_day_text\tlunar_year\tlunar_month\tleap\t"
          "lunar_day\tsolar_term\tconstellation\tganzhi\tgregorian_festival\tlunar_festival\tyi\tji\tholiday";
 }
 
 std::string InfoLine(const InfoDate& date, const AlmanacProvider& provider) {
+  if (!lunar::IsSupportedYear(date.year) || !lunar::IsValidGregorianDate(date.year, date.month, date.day))
+    return {};
+  // The provider first: it may find that yiji.db has gone, and the engine's festival names then go too.
+  auto almanac = provider ? provider(date) : AlmanacColumns{};
   lunar::CalendarDay day;
   if (day.SetDate(date.year, date.month, date.day) != 1) return {};
   // MakeGanzhiText's 0 means "nothing to show": the column stays empty.
   auto const ganzhi = day.MakeGanzhiText() == 1 ? platform::GbkToUtf8(day.ganzhiText.view()) : std::string();
-  auto almanac = provider ? provider(date) : AlmanacColumns{};
   // The festival names are the engine's own (filled once the almanac's look-ups are connected), unless the
   // provider names one itself.
   if (almanac.gregorianFestival.empty()) almanac.gregorianFestival = day.gregorianFestivalText.view();
@@ -125,9 +130,11 @@ int RunInfoCommand(std::span<const std::string_view> arguments, std::ostream& ou
     err << "wannianli: FROM " << arguments[0] << " lies after TO " << arguments[1] << "\n";
     return 2;
   }
-  out << InfoHeaderLine() << '\n';
   for (auto date = *from;; date = NextDay(date)) {
-    out << InfoLine(date, provider) << '\n';
+    auto const line = InfoLine(date, provider);
+    // After the first line is made: an almanac that fails at once (a busy yiji.db) leaves no output.
+    if (date == *from) out << InfoHeaderLine() << '\n';
+    out << line << '\n';
     if (date == *to) break;
   }
   out.flush();

@@ -30,6 +30,9 @@ using AlmanacProvider = std::function<AlmanacColumns(const InfoDate&)>;
 // "YYYY-MM-DD", digits only, a real Gregorian date; nullopt otherwise (the range is not checked here).
 std::optional<InfoDate> ParseInfoDate(std::string_view text);
 
+// "1901-2050": the years the calendar covers, as error messages name them.
+std::string SupportedYearsText();
+
 // The column names, tab-separated, without a line end.
 std::string InfoHeaderLine();
 
@@ -38,7 +41,8 @@ std::string InfoHeaderLine();
 std::string InfoLine(const InfoDate& date, const AlmanacProvider& provider = {});
 
 // Runs `--info` with its arguments (FROM [TO]). Writes the lines to `out` and returns 0, or writes a
-// one-line error naming the bad argument to `err` and returns 2.
+// one-line error naming the bad argument to `err` and returns 2. What the provider throws leaves; when it
+// throws for FROM, nothing has been written.
 int RunInfoCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
                    const AlmanacProvider& provider = {});
 

@@ -1,11 +1,12 @@
 #include <iostream>
+#include <optional>
 #include <string_view>
 #include <vector>
 
-#include "almanac/almanac_info.h"
 #include "almanac/almanac_store.h"
 #include "almanac/cpp_sqlite3.h"
 #include "app/command_line.h"
+#include "app/info_almanac.h"
 #include "app/widget.h"
 #include "platform/file_identity.h"
 #include "platform/parent_console.h"
@@ -22,15 +23,13 @@ int main(int argc, char** argv) {
     std::cerr << "wannianli: no almanac database at " << GetAlmanacDbPath()
               << "; festival, yi/ji and holiday columns stay empty\n";
   }
-  app::AlmanacProvider const provider = [](const app::InfoDate& date) {
-    auto const columns = AlmanacInfoColumns(date.year, date.month, date.day);
-    return app::AlmanacColumns{{}, {}, columns.yi, columns.ji, columns.holiday};
-  };
+  std::optional<app::InfoAlmanac> info;  // only --info reads the almanac as one long batch
+  if (!arguments.empty() && arguments[0] == "--info") info.emplace(std::cerr);
+  app::AlmanacProvider const provider = [&info](const app::InfoDate& date) { return info->Columns(date); };
   try {
     return app::RunCommandLine(arguments, std::cout, std::cerr, provider, app::RunWidget);
   } catch (const CppSQLite3Exception& error) {
     // Only --info gets here: the widget's own errors stop at the framework's dispatch.
-    std::cerr << "wannianli: almanac database " << GetAlmanacDbPath() << ": " << error.ErrorMessage() << "\n";
-    return 1;
+    return app::ReportInfoAlmanacError(error, std::cerr);
   }
 }

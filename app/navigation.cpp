@@ -2,7 +2,6 @@
 #include "app/clock_text.h"
 #include "app/calendar_window.h"
 #include "app/midnight_rule.h"
-#include "grid/grid_constants.h"
 #include "grid/today.h"
 #include "platform/local_clock.h"
 
@@ -19,16 +18,16 @@ void CalendarWindow::OnClockTick() {
   ApplyMidnightRule(grid::Today());
 }
 
-void CalendarWindow::FillShownMonth(int year, int month, int selectToday, int selectFirstDay) {
+void CalendarWindow::FillShownMonth(int year, int month, grid::SelectOnFill select) {
   // The fill puts today's marker on the clock's date of this moment.
   markedToday = grid::Today();
-  FillMonthGrid(year, month, selectToday, selectFirstDay);
+  monthGrid.FillMonthGrid(year, month, select);
 }
 
-void CalendarWindow::ShowDate(int year, int month, int day, int selectToday, int selectFirstDay) {
+void CalendarWindow::ShowDate(int year, int month, int day, grid::SelectOnFill select) {
   ShowDayDetails(year, month, day);
   RefreshClock();
-  FillShownMonth(year, month, selectToday, selectFirstDay);
+  FillShownMonth(year, month, select);
   RefreshAlmanac(DateTimeRecord{year, month, day, 0, 0, 0});
   RefreshFestivalTips();
   RefreshHolidayMarks();
@@ -36,42 +35,33 @@ void CalendarWindow::ShowDate(int year, int month, int day, int selectToday, int
 
 void CalendarWindow::GoToToday() {
   auto const today = grid::Today();
-  ShowDate(today.year, today.month, today.day, 1, 0);
+  ShowDate(today.year, today.month, today.day, grid::kSelectToday);
 }
 
 void CalendarWindow::ShowPreviousMonth() {
-  if (comYear == nullptr || comMonth == nullptr) return;
-  ShowDate(comYear->GetCurSel() + 1900, comMonth->GetCurSel() - 1, 1, 0, 1);
+  if (auto const shown = monthGrid.ShownMonth()) ShowDate(shown->year, shown->month - 1, 1, grid::kSelectFirstDay);
 }
 
 void CalendarWindow::ShowNextMonth() {
-  if (comYear == nullptr || comMonth == nullptr) return;
-  ShowDate(comYear->GetCurSel() + 1900, comMonth->GetCurSel() + 1, 1, 0, 1);
+  if (auto const shown = monthGrid.ShownMonth()) ShowDate(shown->year, shown->month + 1, 1, grid::kSelectFirstDay);
 }
 
 void CalendarWindow::ShowPickedMonth() {
-  if (comYear == nullptr || comMonth == nullptr) return;
-  ShowDate(comYear->GetCurSel() + 1900, comMonth->GetCurSel(), 1, 0, 1);
+  if (auto const shown = monthGrid.ShownMonth()) ShowDate(shown->year, shown->month, 1, grid::kSelectFirstDay);
 }
 
 void CalendarWindow::OnDayCellClick(DayOptionUI* cell) {
   auto const date = cell->date;  // the refill below rewrites the cell
   HideAllDayCells();
   ShowDayDetails(date.year, date.month, date.day);
-  FillShownMonth(date.year, date.month, 0, 0);
+  FillShownMonth(date.year, date.month, grid::kSelectNothing);
   // Selected once this click is done: the clicked date now sits in another cell when it was a neighbour
   // month's day.
   PostMessageW(GetHWND(), WM_SELECT_DAY, static_cast<WPARAM>(date.month), static_cast<LPARAM>(date.day));
 }
 
-std::optional<DateTimeRecord> CalendarWindow::SelectedShownDate() const {
-  for (int i = 1; i <= grid::kCellCount; ++i)
-    if (auto* cell = DayCell(i); cell != nullptr && cell->IsSelected() && cell->IsVisible()) return cell->date;
-  return std::nullopt;
-}
-
 void CalendarWindow::ApplyMidnightRule(const DateTimeRecord& today) {
-  switch (DecideMidnightAction(markedToday, today, SelectedShownDate())) {
+  switch (DecideMidnightAction(markedToday, today, monthGrid.SelectedShownDate())) {
     case MidnightAction::None:
       return;
     case MidnightAction::FollowToday:
@@ -80,14 +70,11 @@ void CalendarWindow::ApplyMidnightRule(const DateTimeRecord& today) {
     case MidnightAction::MoveTodayMarker:
       break;
   }
-  if (comYear == nullptr || comMonth == nullptr) return;
+  auto const shown = monthGrid.ShownMonth();
+  if (!shown) return;
   // The same month again: the cells keep their places and the selected one stays selected.
-  FillShownMonth(comYear->GetCurSel() + 1900, comMonth->GetCurSel(), 0, 0);
+  FillShownMonth(shown->year, shown->month, grid::kSelectNothing);
   RefreshFestivalTips();
   RefreshHolidayMarks();
-  for (int i = 1; i <= grid::kCellCount; ++i) {
-    auto* cell = DayCell(i);
-    // Its image may have been chosen while it was not yet today (or was today).
-    if (cell != nullptr && cell->IsSelected() && cell->IsVisible()) cell->ChooseSelectedImage();
-  }
+  monthGrid.RefreshSelectedImage();
 }

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "almanac/almanac_store.h"
-#include "app/almanac_errors.h"
 #include "app/calendar_window.h"
+#include "grid/almanac_errors.h"
 #include "platform/fatal_error.h"
 #include "platform/file_identity.h"
 #include "platform/local_clock.h"
@@ -22,7 +22,7 @@ namespace {
 // window whose skin failed has no native window and gets no final message, so it is freed here. A
 // double-clicked wannianli.exe has no standard error to read the report on: it also gets a message box.
 CalendarWindow* OpenMainWindow() {
-  auto* window = new CalendarWindow(WidgetAlmanacLookups());
+  auto* window = new CalendarWindow(grid::WidgetAlmanacLookups());
   if (window->Create(nullptr, L"CalendarWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 336, 494) == nullptr) {
     if (!window->GetSkinError().empty()) platform::ReportFatalError("wannianli: " + window->GetSkinError());
     delete window;
@@ -79,7 +79,7 @@ int Interactive() {
 
 int RunWidget(const WidgetOptions& options) {
   if (auto const& today = options.today) platform::SetClockSource(platform::FixedDateClock(today->year, today->month, today->day));
-  ConnectWidgetFestivalLookups();
+  grid::ConnectWidgetFestivalLookups();
   WarnIfNoAlmanac();
   return options.snapshotFile.empty() ? Interactive() : Snapshot(options.snapshotFile);
 }

@@ -1,5 +1,6 @@
 #include "grid/day_details.h"
 
+#include "grid/grid_constants.h"
 #include "grid/text_helpers.h"
 #include "lunar/calendar_day.h"
 
@@ -9,7 +10,7 @@ std::optional<DayDetails> MakeDayDetails(int year, int month, int day) {
   lunar::CalendarDay calendarDay;
   if (calendarDay.SetDate(year, month, day) == 0) return std::nullopt;
   DayDetails details;
-  details.yearIndex = year - 1900;
+  details.yearIndex = YearPickerIndex(year);
   details.monthIndex = month;
   details.week = ToWide(calendarDay.weekdayText.view());
   details.day = FormatTwoDigits(day);

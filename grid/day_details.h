@@ -11,7 +11,7 @@
 namespace grid {
 
 struct DayDetails {
-  int yearIndex = 0;   // "com_year": year - 1900
+  int yearIndex = 0;   // "com_year": YearPickerIndex(year)
   int monthIndex = 0;  // "com_month": the month, 1..12
   std::wstring week;        // "now_week"
   std::wstring day;         // "now_day", two digits at least

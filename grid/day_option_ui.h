@@ -8,7 +8,7 @@
 
 class DayOptionUI : public DuiLib::COptionUI {
  public:
-  // `lookups` answers ChooseSelectedImage's questions; it must outlive the cell (the window keeps it).
+  // `lookups` answers ChooseSelectedImage's questions; it must outlive the cell (the grid view keeps it).
   // Null: no almanac.
   explicit DayOptionUI(const grid::AlmanacLookups* lookups = nullptr);
   ~DayOptionUI() override;

@@ -13,6 +13,11 @@ struct SelectOnFill {
   bool firstDay = false;  // select the cell of day 1
 };
 
+// What the window's actions ask a fill to select.
+inline constexpr SelectOnFill kSelectNothing{};
+inline constexpr SelectOnFill kSelectToday{.today = true};
+inline constexpr SelectOnFill kSelectFirstDay{.firstDay = true};
+
 // What the fill does to one cell. A cell that the plan does not list is hidden and keeps its date.
 struct CellFill {
   int cell = 0;  // 1..42

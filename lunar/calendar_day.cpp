@@ -7,7 +7,7 @@
 #include "lunar/names.h"
 #include "lunar/solar_terms.h"
 #include "lunar/stem_branch.h"
-#include "platform/local_clock.h"
+#include "lunar/supported_years.h"
 
 namespace lunar {
 namespace {
@@ -29,19 +29,16 @@ class TextBuilder {
   std::size_t size_ = 0;
 };
 
-constexpr bool InRange(int year) noexcept { return year >= 1901 && year <= 2050; }
-
 // The constellation changes on this day of each month (the sign of the month's end from here on).
 constexpr std::array<int, 12> kConstellationStartDays = {21, 20, 21, 21, 22, 22, 23, 24, 24, 24, 23, 22};
 
 }  // namespace
 
-CalendarDay::CalendarDay() {
-  auto const now = platform::LocalNow();
-  if (IsValidGregorianDate(now.year, now.month, now.day)) {
-    year = now.year;
-    month = now.month;
-    day = now.day;
+CalendarDay::CalendarDay(YearMonthDay today) noexcept {
+  if (IsValidGregorianDate(today.year, today.month, today.day)) {
+    year = today.year;
+    month = today.month;
+    day = today.day;
   }
 }
 
@@ -50,7 +47,7 @@ int CalendarDay::SetDate(int y, int m, int d) {
   year = y;
   month = m;
   day = d;
-  if (!InRange(y)) {
+  if (!IsSupportedYear(y)) {
     valid = 0;
     return 0;
   }

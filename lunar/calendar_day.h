@@ -11,10 +11,20 @@
 
 namespace lunar {
 
+// A Gregorian date as a caller's clock reads it.
+struct YearMonthDay {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+};
+
 class CalendarDay {
  public:
-  // Today's local date, nothing computed: `valid` is 0 and every text is null.
-  CalendarDay();
+  // No date (all zero), nothing computed: `valid` is 0 and every text is null.
+  CalendarDay() = default;
+  // Today's date as the caller's clock gives it (the engine reads no clock of its own), stored when it is a
+  // real date and left zero otherwise; nothing computed, as above.
+  explicit CalendarDay(YearMonthDay today) noexcept;
 
   // Validates, stores and converts. An impossible date (month outside 1..12, day outside the month)
   // returns 0 and changes nothing; a real date outside 1901..2050 is stored, sets `valid` to 0 and

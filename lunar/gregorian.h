@@ -3,6 +3,8 @@
 // weekday. Pure and constexpr; used across the program wherever a month length is needed.
 #include <array>
 
+#include "lunar/supported_years.h"
+
 namespace lunar {
 
 // Days of months 1..12 in a common year. February is never read from here: DaysInFebruary decides it.
@@ -35,9 +37,9 @@ constexpr int DayNumber(int year, int month, int day) noexcept {
   return yearDays + monthDays + day;
 }
 
-inline constexpr int kFirstDayNumber = DayNumber(1901, 1, 1);
+inline constexpr int kFirstDayNumber = DayNumber(kFirstYear, 1, 1);
 
-// Days since 1 January 1901: 0 for that day, 54786 for 31 December 2050.
+// Days since 1 January of kFirstYear: 0 for 1 January 1901, 54786 for 31 December 2050.
 constexpr int DayOffset(int year, int month, int day) noexcept {
   return DayNumber(year, month, day) - kFirstDayNumber;
 }

@@ -9,10 +9,10 @@ namespace {
 constexpr bool BigMonth(std::uint32_t bits, int position) noexcept { return (bits >> position) & 1u; }
 
 constexpr int MonthDaysOf(int lunarYear, int month) noexcept {
-  if (lunarYear < kFirstLunarYear) return 30;
-  if (lunarYear > kLastLunarYear || month < 1 || month > 12) return 0;
+  if (lunarYear < kFirstYear) return 30;
+  if (lunarYear > kLastYear || month < 1 || month > 12) return 0;
   auto const leap = LeapMonthOf(lunarYear);
-  auto const bits = LunarMonthBits[lunarYear - kFirstLunarYear];
+  auto const bits = LunarMonthBits[lunarYear - kFirstYear];
   // Month k of the year (leap month included) sits at bit 16 - k.
   auto const position = (leap > 0 && month > leap) ? 15 - month : 16 - month;
   auto const regular = BigMonth(bits, position) ? 30 : 29;
@@ -31,9 +31,9 @@ constexpr int YearDaysOf(int lunarYear) noexcept {
 
 // Offset of each lunar new year from 1 January 1901; the last entry is the day after lunar year 2050.
 constexpr auto kNewYearOffsets = [] {
-  std::array<int, kLunarYearCount + 1> starts{};
+  std::array<int, kYearCount + 1> starts{};
   starts[0] = kLunarNewYear1901Offset;
-  for (int i = 0; i < kLunarYearCount; ++i) starts[i + 1] = starts[i] + YearDaysOf(kFirstLunarYear + i);
+  for (int i = 0; i < kYearCount; ++i) starts[i + 1] = starts[i] + YearDaysOf(kFirstYear + i);
   return starts;
 }();
 
@@ -45,8 +45,8 @@ static_assert(kNewYearOffsets.back() > kLastDayOffset, "the table covers every d
 int LunarMonthDays(int lunarYear, int month) noexcept { return MonthDaysOf(lunarYear, month); }
 
 int LunarYearDays(int lunarYear) noexcept {
-  if (lunarYear < kFirstLunarYear || lunarYear > kLastLunarYear) return 0;
-  return kNewYearOffsets[lunarYear - kFirstLunarYear + 1] - kNewYearOffsets[lunarYear - kFirstLunarYear];
+  if (!IsSupportedYear(lunarYear)) return 0;
+  return kNewYearOffsets[lunarYear - kFirstYear + 1] - kNewYearOffsets[lunarYear - kFirstYear];
 }
 
 LunarDate LunarDateFromOffset(int offset) noexcept {
@@ -58,7 +58,7 @@ LunarDate LunarDateFromOffset(int offset) noexcept {
   }
   auto const next = std::upper_bound(kNewYearOffsets.begin(), kNewYearOffsets.end(), offset);
   auto const index = static_cast<int>(next - kNewYearOffsets.begin()) - 1;  // [0, 149]
-  auto const year = kFirstLunarYear + index;
+  auto const year = kFirstYear + index;
   auto const leapMonth = LeapMonthOf(year);
   auto r = offset - kNewYearOffsets[index];  // days since the lunar new year
   for (int m = 1; m <= 12; ++m) {

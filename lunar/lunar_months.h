@@ -2,6 +2,7 @@
 // Lunar month and year lengths from the year table, and the conversion of a day offset (days since
 // 1 January 1901) into a lunar date. The first 49 days of 1901 belong to lunar year 1900, whose last two
 // months (eleventh: 29 days, twelfth: 30 days) are not in the table and are written out here.
+#include "lunar/gregorian.h"
 #include "lunar/lunar_year_table.h"
 
 namespace lunar {
@@ -22,7 +23,9 @@ struct LunarDate {
 };
 
 inline constexpr int kLunarNewYear1901Offset = 49;  // 19 February 1901
-inline constexpr int kLastDayOffset = 54786;        // 31 December 2050
+// The tail of lunar year 1900 written out in the conversion is that of the first supported year.
+static_assert(kFirstYear == 1901, "the conversion's lunar-1900 tail covers 1 January..18 February 1901");
+inline constexpr int kLastDayOffset = DayOffset(kLastYear, 12, 31);
 
 // Offset 0..54786 → lunar date. Offsets outside that range give a zero date.
 LunarDate LunarDateFromOffset(int offset) noexcept;

@@ -1,20 +1,20 @@
 #pragma once
-// The lunar years 1901..2050: month lengths and leap months. The values are those of the published
-// perpetual-calendar tables, corrected where they disagreed with the astronomical calendar (years 1914,
-// 1915, 1916, 1920, 1989, 2013 and 2025 each showed thirty days one lunar day off).
+// The lunar years 1901..2050: which months are long (30 days) or short (29 days), and which regular
+// month, if any, a leap month follows. Every date of the range is checked against the astronomical
+// calendar (tests/lunar/reference_calendar_test.cpp); the month lengths of the lunar years 1914, 1915,
+// 1916, 1920, 1989, 2013 and 2025 were corrected against it, each of which moved thirty days by one
+// lunar day.
 #include <array>
 #include <cstdint>
 
+#include "lunar/supported_years.h"
+
 namespace lunar {
 
-inline constexpr int kFirstLunarYear = 1901;
-inline constexpr int kLastLunarYear = 2050;
-inline constexpr int kLunarYearCount = kLastLunarYear - kFirstLunarYear + 1;
-
-// One entry per lunar year, index year - 1901. The months in order of occurrence (regular months 1..12,
+// One entry per lunar year, index year - kFirstYear. The months in order of occurrence (regular months 1..12,
 // a leap month right after the regular month of its number) are k = 1, 2, ...: month k has 30 days when
 // bit 16 - k is set, else 29.
-inline constexpr std::array<std::uint32_t, kLunarYearCount> LunarMonthBits = {
+inline constexpr std::array<std::uint32_t, kYearCount> LunarMonthBits = {
     0x4ae0, 0xa570, 0x5268, 0xd260, 0xd950, 0x6aa8, 0x56a0, 0x9ad0, 0x4ae8, 0x4ae0,  // 1901-1910
     0xa4d8, 0xa4d0, 0xd250, 0xd528, 0xb540, 0xd6a0, 0x96d0, 0x95b0, 0x49b8, 0x4970,  // 1911-1920
     0xa4b0, 0xb258, 0x6a50, 0x6d40, 0xada8, 0x2b60, 0x9570, 0x4978, 0x4970, 0x64b0,  // 1921-1930
@@ -33,8 +33,8 @@ inline constexpr std::array<std::uint32_t, kLunarYearCount> LunarMonthBits = {
 };
 
 // The regular month after which the leap month comes (1..12), or 0; two years per entry: the year with
-// even (year - 1901) in bits 7..4, the odd one in bits 3..0.
-inline constexpr std::array<std::uint32_t, (kLunarYearCount + 1) / 2> LeapMonthTable = {
+// even (year - kFirstYear) in bits 7..4, the odd one in bits 3..0.
+inline constexpr std::array<std::uint32_t, (kYearCount + 1) / 2> LeapMonthTable = {
     0x00, 0x50, 0x04, 0x00, 0x20, 0x60, 0x05, 0x00, 0x20, 0x70, 0x05, 0x00, 0x40, 0x02, 0x06,
     0x00, 0x50, 0x03, 0x07, 0x00, 0x60, 0x04, 0x00, 0x20, 0x70, 0x05, 0x00, 0x30, 0x80, 0x06,
     0x00, 0x40, 0x03, 0x07, 0x00, 0x50, 0x04, 0x08, 0x00, 0x60, 0x04, 0x0a, 0x00, 0x60, 0x05,
@@ -43,17 +43,18 @@ inline constexpr std::array<std::uint32_t, (kLunarYearCount + 1) / 2> LeapMonthT
 };
 
 constexpr int LeapMonthOf(int lunarYear) noexcept {
-  auto const n = lunarYear - kFirstLunarYear;  // [0, 149]
+  auto const n = lunarYear - kFirstYear;  // [0, 149]
   auto const entry = LeapMonthTable[n / 2];
   return static_cast<int>(n % 2 == 0 ? (entry >> 4) & 0xf : entry & 0xf);
 }
 
 namespace detail {
 constexpr bool LunarTablesAreConsistent() {
-  for (int y = kFirstLunarYear; y <= kLastLunarYear; ++y) {
-    auto const bits = LunarMonthBits[y - kFirstLunarYear];
+  for (int y = kFirstYear; y <= kLastYear; ++y) {
+    auto const bits = LunarMonthBits[y - kFirstYear];
     auto const leap = LeapMonthOf(y);
-    if (bits > 0xffff || leap > 12) return false;
+    // Every year has long months: a zero entry is one the list above left out.
+    if (bits == 0 || bits > 0xffff || leap > 12) return false;
     // Bits below the last month are clear: 12 months use bits 15..4, 13 months bits 15..3.
     auto const unused = leap == 0 ? 0xfu : 0x7u;
     if ((bits & unused) != 0) return false;

@@ -1,18 +1,23 @@
 #pragma once
 // The two solar-term days of every Gregorian month January 1901..December 2050, index
-// (year - 1901) * 12 + month - 1. High nibble h: the first term of the month falls on day 15 - h; low
-// nibble l: the second on day 15 + l. Eighteen entries are corrected against the astronomical calendar;
-// the days of five terms within minutes of midnight (小雪 1912, 秋分 1913, 大雪 1917, 白露 1927,
-// 夏至 1928) are kept as published.
+// (year - kFirstYear) * 12 + month - 1. High nibble h: the first term of the month falls on day 15 - h; low
+// nibble l: the second on day 15 + l.
+//
+// Every term day is checked against the astronomical calendar (tests/lunar/reference_calendar_test.cpp).
+// Eighteen were corrected against it: 寒露 1904-10-09, 寒露 1929-10-09, 小雪 1929-11-23, 处暑 1949-08-23,
+// 霜降 1954-10-24, 大寒 1962-01-20, 雨水 1973-02-19, 处暑 1976-08-23, 立夏 1977-05-05, 大寒 1979-01-20,
+// 立冬 1981-11-07, 立夏 1991-05-06, 处暑 1995-08-23, 大暑 2033-07-22, 立秋 2034-08-07, 清明 2049-04-04,
+// 谷雨 2049-04-19, 白露 2050-09-07. Five terms fall within minutes of midnight, where astronomical
+// references disagree on the day (小雪 1912, 秋分 1913, 大雪 1917, 白露 1927, 夏至 1928): their days
+// here stay as they are.
 #include <array>
 #include <cstdint>
 
+#include "lunar/supported_years.h"
+
 namespace lunar {
 
-inline constexpr int kFirstTermYear = 1901;
-inline constexpr int kLastTermYear = 2050;
-
-inline constexpr std::array<std::uint8_t, (kLastTermYear - kFirstTermYear + 1) * 12> SolarTermDays = {
+inline constexpr std::array<std::uint8_t, kYearCount * 12> SolarTermDays = {
     0x96, 0xb4, 0x96, 0xa6, 0x97, 0x97, 0x78, 0x79, 0x79, 0x69, 0x78, 0x77,  // 1901
     0x96, 0xa4, 0x96, 0x96, 0x97, 0x87, 0x79, 0x79, 0x79, 0x69, 0x78, 0x78,  // 1902
     0x96, 0xa5, 0x87, 0x96, 0x87, 0x87, 0x79, 0x69, 0x69, 0x69, 0x78, 0x78,  // 1903

@@ -5,7 +5,7 @@
 namespace lunar {
 
 constexpr int TermEntry(int year, int month) noexcept {
-  return SolarTermDays[static_cast<std::size_t>((year - kFirstTermYear) * 12 + month - 1)];
+  return SolarTermDays[static_cast<std::size_t>((year - kFirstYear) * 12 + month - 1)];
 }
 
 // Day of the first term of a Gregorian month (小寒, 立春, 惊蛰, ...), 3..9. Year 1901..2050, month 1..12.
@@ -17,7 +17,7 @@ constexpr int SecondTermDay(int year, int month) noexcept { return 15 + (TermEnt
 // Index 1..24 of the term falling on the date (2m - 1 and 2m for month m), 0 on any other day and for
 // dates outside 1901..2050.
 constexpr int SolarTermIndex(int year, int month, int day) noexcept {
-  if (year < kFirstTermYear || year > kLastTermYear || month < 1 || month > 12) return 0;
+  if (!IsSupportedYear(year) || month < 1 || month > 12) return 0;
   if (day == FirstTermDay(year, month)) return 2 * month - 1;
   if (day == SecondTermDay(year, month)) return 2 * month;
   return 0;

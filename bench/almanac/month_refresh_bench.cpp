@@ -1,11 +1,14 @@
 // Every almanac look-up that one month refresh of the widget makes, on the yiji.db the build generates:
 // 42 cells × (festival tooltip, holiday row, worked day, Gregorian and lunar festival name) and the selected
 // day's 宜 and 忌. The program runs beside the generated yiji.db, as the widget does.
+//   MonthRefresh                 as the widget makes them: one batch (one look at the file, one read)
+//   MonthRefreshLookUpsAlone     each look-up a batch of its own (a look at the file and a read apiece)
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
+#include "almanac/almanac_batch.h"
 #include "almanac/almanac_store.h"
 #include "platform/code_page.h"
 #include "platform/executable_path.h"
@@ -39,26 +42,37 @@ std::vector<Cell> OctoberCells() {
   return cells;
 }
 
+void AskAll(const std::vector<Cell>& cells) {
+  for (const Cell& cell : cells) {
+    std::string tooltip, festival, picpath, holidays;
+    QueryFestival(cell.date, tooltip);
+    QueryFestivalDay(cell.date, festival, picpath, holidays);
+    benchmark::DoNotOptimize(QueryWorkedDay(cell.date));
+    char gregorian[18] = {}, lunar[18] = {};
+    QueryGregorianFestival(cell.gregorianKey.c_str(), gregorian);
+    QueryLunarFestival(cell.lunarKey.c_str(), lunar);
+    benchmark::DoNotOptimize(gregorian);
+    benchmark::DoNotOptimize(lunar);
+  }
+  std::string yi, ji;
+  QueryYiJi(yi, true, cells[4].date);
+  QueryYiJi(ji, false, cells[4].date);
+  benchmark::DoNotOptimize(yi);
+}
+
 void MonthRefresh(benchmark::State& state) {
   const std::vector<Cell> cells = OctoberCells();
   for (auto _ : state) {
-    for (const Cell& cell : cells) {
-      std::string tooltip, festival, picpath, holidays;
-      QueryFestival(cell.date, tooltip);
-      QueryFestivalDay(cell.date, festival, picpath, holidays);
-      benchmark::DoNotOptimize(QueryWorkedDay(cell.date));
-      char gregorian[18] = {}, lunar[18] = {};
-      QueryGregorianFestival(cell.gregorianKey.c_str(), gregorian);
-      QueryLunarFestival(cell.lunarKey.c_str(), lunar);
-      benchmark::DoNotOptimize(gregorian);
-      benchmark::DoNotOptimize(lunar);
-    }
-    std::string yi, ji;
-    QueryYiJi(yi, true, cells[4].date);
-    QueryYiJi(ji, false, cells[4].date);
-    benchmark::DoNotOptimize(yi);
+    AlmanacBatch batch;
+    AskAll(cells);
   }
 }
 BENCHMARK(MonthRefresh)->Unit(benchmark::kMillisecond);
+
+void MonthRefreshLookUpsAlone(benchmark::State& state) {
+  const std::vector<Cell> cells = OctoberCells();
+  for (auto _ : state) AskAll(cells);
+}
+BENCHMARK(MonthRefreshLookUpsAlone)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,7 +4,7 @@
 // median and the 99th percentile over all of them (targets: 8 ms and 16 ms).
 //
 // NextMonthClick steps through 2015 again and again, so after the first round the almanac's answers are
-// remembered (app/almanac_memo.h); ColdNextMonthClick steps from January to February of a year not shown
+// remembered (grid/almanac_memo.h); ColdNextMonthClick steps from January to February of a year not shown
 // before, once per year 1901-2050, so that nearly every answer comes from yiji.db.
 #include <benchmark/benchmark.h>
 
@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "almanac/almanac_connection.h"
-#include "app/almanac_errors.h"
 #include "app/calendar_window.h"
+#include "grid/almanac_errors.h"
+#include "grid/grid_constants.h"
+#include "lunar/supported_years.h"
 #include "platform/local_clock.h"
 #include "ui/host/headless_host.h"
 
@@ -39,9 +41,9 @@ class Widget {
   Widget() {
     InstallHost(&host);
     CPaintManagerUI::SetInstancePath(WANNIANLI_OUTPUT_DIR);
-    ConnectWidgetFestivalLookups();
+    grid::ConnectWidgetFestivalLookups();
     platform::SetClockSource([] { return platform::LocalDateTime{2015, 2, 19, 10, 24, 36}; });
-    window = new CalendarWindow(WidgetAlmanacLookups());
+    window = new CalendarWindow(grid::WidgetAlmanacLookups());
     handle = window->Create(nullptr, L"CalendarWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 336, 494);
     if (handle == nullptr) {
       delete window;
@@ -88,10 +90,10 @@ void ColdNextMonthClick(benchmark::State& state) {
   auto* years = static_cast<CComboUI*>(widget.Find(L"com_year"));
   auto* months = static_cast<CComboUI*>(widget.Find(L"com_month"));
   std::vector<double> samples;
-  int year = 1901;
+  int year = lunar::kFirstYear;
   for (auto _ : state) {
     state.PauseTiming();  // January of the next year, as the pickers would show it
-    years->SelectItem(year++ - 1900);
+    years->SelectItem(grid::YearPickerIndex(year++));
     months->SelectItem(1);
     widget.window->GetPaintManager().SendNotify(months, L"itemselect");
     widget.host.RunUntilIdle();

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "almanac/almanac_store.h"
-#include "app/calendar_window.h"
+#include "grid/month_grid_view.h"
 #include "grid/store_lookups.h"
 #include "lunar/festival_lookup.h"
 #include "platform/code_page.h"
@@ -21,15 +21,18 @@ namespace {
 
 using namespace DuiLib;
 
-class BenchWindow : public CalendarWindow {
+class BenchWindow : public WindowImplBase {
  public:
-  BenchWindow() : CalendarWindow(grid::StoreLookups()) {}
+  BenchWindow() : view(grid::StoreLookups()) {}
+  LPCTSTR GetWindowClassName() const override { return L"BenchWindow"; }
   void Notify(TNotifyUI& msg) override {
     if (msg.sType == L"windowinit") {
-      FindGridControls();
-      BuildDayCells();
+      view.FindControls(m_PaintManager);
+      view.BuildDayCells();
     }
   }
+
+  grid::MonthGridView view;
 
  protected:
   CDuiString GetSkinFolder() override { return platform::Utf8ToWide(WANNIANLI_OUTPUT_DIR "/skin/"); }
@@ -43,10 +46,10 @@ class BenchWindow : public CalendarWindow {
 };
 
 void ShowMonth(BenchWindow& window, HeadlessHost& host, int year, int month) {
-  window.FillMonthGrid(year, month, 0, 1);
-  window.RefreshAlmanac({year, month, 1, 0, 0, 0});
-  window.RefreshFestivalTips();
-  window.RefreshHolidayMarks();
+  window.view.FillMonthGrid(year, month, grid::kSelectFirstDay);
+  window.view.RefreshAlmanac({year, month, 1, 0, 0, 0});
+  window.view.RefreshFestivalTips();
+  window.view.RefreshHolidayMarks();
   host.RunUntilIdle();  // the repaint
 }
 
@@ -106,10 +109,10 @@ void OneStep(benchmark::State& state, Step step) {
   ShowMonth(*window, host, 2015, 2);
   for (auto _ : state) {
     switch (step) {
-      case Step::Fill: window->FillMonthGrid(2015, 2, 0, 1); break;
-      case Step::Almanac: window->RefreshAlmanac({2015, 2, 1, 0, 0, 0}); break;
-      case Step::FestivalTips: window->RefreshFestivalTips(); break;
-      case Step::HolidayMarks: window->RefreshHolidayMarks(); break;
+      case Step::Fill: window->view.FillMonthGrid(2015, 2, grid::kSelectFirstDay); break;
+      case Step::Almanac: window->view.RefreshAlmanac({2015, 2, 1, 0, 0, 0}); break;
+      case Step::FestivalTips: window->view.RefreshFestivalTips(); break;
+      case Step::HolidayMarks: window->view.RefreshHolidayMarks(); break;
       case Step::Repaint: window->GetPaintManager().Invalidate(); break;
       case Step::RepaintWithoutFestivalNames:
         SetFestivalLookups({});

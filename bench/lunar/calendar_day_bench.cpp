@@ -17,7 +17,7 @@ struct Date {
 const std::vector<Date>& AllDates() {
   static const std::vector<Date> dates = [] {
     std::vector<Date> all;
-    for (int y = 1901; y <= 2050; ++y)
+    for (int y = lunar::kFirstYear; y <= lunar::kLastYear; ++y)
       for (int m = 1; m <= 12; ++m)
         for (int d = 1; d <= lunar::DaysInMonth(y, m); ++d) all.push_back({y, m, d});
     return all;

@@ -2,21 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "message_of.h"
 #include "scratch_db.h"
 
 namespace {
-
-// The message of the CppSQLite3Exception that `body` throws.
-template <typename Body>
-std::string MessageOf(Body body) {
-  try {
-    body();
-  } catch (const CppSQLite3Exception& error) {
-    return error.ErrorMessage();
-  }
-  ADD_FAILURE() << "no CppSQLite3Exception";
-  return {};
-}
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
@@ -37,7 +26,10 @@ TEST(CppSQLite3Exception, NamesItsCodeInTheMessage) {
   EXPECT_STREQ(CppSQLite3Exception::CodeName(25), "SQLITE_RANGE");
   EXPECT_STREQ(CppSQLite3Exception::CodeName(101), "SQLITE_DONE");
   EXPECT_STREQ(CppSQLite3Exception::CodeName(1000), "CPPSQLITE_ERROR");
-  for (int unknown : {-1, 26, 99, 102, 266}) EXPECT_STREQ(CppSQLite3Exception::CodeName(unknown), "UNKNOWN_ERROR");
+  EXPECT_STREQ(CppSQLite3Exception::CodeName(26), "SQLITE_NOTADB");
+  EXPECT_STREQ(CppSQLite3Exception::CodeName(28), "SQLITE_WARNING");
+  EXPECT_STREQ(CppSQLite3Exception::CodeName(266), "SQLITE_IOERR");  // SQLITE_IOERR_READ, by its family
+  for (int unknown : {-1, 29, 99, 102, 256, 0x10005}) EXPECT_STREQ(CppSQLite3Exception::CodeName(unknown), "UNKNOWN_ERROR");
   CppSQLite3Exception error(5, "database is locked");
   CppSQLite3Exception copy(error);
   EXPECT_STREQ(copy.ErrorMessage(), "SQLITE_BUSY[5]: database is locked");
@@ -49,7 +41,8 @@ TEST_F(CppSQLite3Test, ReadsRowsByExactColumnNameWithNullAsEmptyText) {
   EXPECT_STREQ(query.ColumnText("monthday"), "101");
   query.Advance();
   EXPECT_STREQ(query.ColumnText("note"), "");
-  EXPECT_EQ(MessageOf([&] { query.ColumnIndex("Festival"); }), "CPPSQLITE_ERROR[1000]: Invalid field name requested");
+  EXPECT_EQ(MessageOf([&] { query.ColumnIndex("Festival"); }),
+            "CPPSQLITE_ERROR[1000]: Invalid field name requested: no column \"Festival\"");
   EXPECT_THROW(query.ColumnText(nullptr), CppSQLite3Exception);
   query.Advance();
   query.Advance();  // stays at the end instead of starting over
@@ -69,6 +62,16 @@ TEST_F(CppSQLite3Test, QueryWithoutStatementRefusesEverythingButFinalize) {
   db.Close();  // fails while any statement is left behind
   db.Close();
   EXPECT_EQ(MessageOf([&] { db.RunQuery("select 1"); }), "CPPSQLITE_ERROR[1000]: Database not open");
+}
+
+TEST_F(CppSQLite3Test, AQueryTakenOverReportsTheErrorsOfItsOwnConnection) {
+  const std::string other = dir.File("other.db");
+  RunSql(other, "create table n (v integer); insert into n values (1), (-9223372036854775807 - 1);");
+  CppSQLite3DB otherDb(1000);
+  otherDb.Open(other.c_str());
+  CppSQLite3Query query = db.RunQuery("select * from festival");
+  query = otherDb.RunQuery("select abs(v) from n");  // the second row overflows
+  EXPECT_EQ(MessageOf([&] { query.Advance(); }), "SQLITE_ERROR[1]: integer overflow");
 }
 
 TEST_F(CppSQLite3Test, NothingIsEverWritten) {

@@ -1,6 +1,7 @@
 // A missing or corrupt yiji.db and a missing skin: the widget keeps running, or the program says which
 // file failed.
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -11,6 +12,7 @@
 #include "almanac/cpp_sqlite3_exception.h"
 #include "app/widget.h"
 #include "platform/executable_path.h"
+#include "tests/almanac/lock_holder.h"
 #include "widget_fixture.h"
 
 namespace {
@@ -76,6 +78,43 @@ TEST_F(ElsewhereTest, ACorruptDatabaseIsReportedOnceAndTheWidgetStaysUsable) {
   EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2015, 4, 8)});
   EXPECT_EQ(w.Text(L"now_time"), L"10:24:38");
   EXPECT_TRUE(WindowAlive());
+}
+
+#if !defined(_WIN32)
+// Another program holding yiji.db locked: each refresh gives up after a few milliseconds with empty almanac
+// texts, says so once, and the first refresh after the lock is gone fills them.
+TEST_F(ElsewhereTest, ALockedDatabaseNeverHoldsTheWindowAndIsReadOnceFree) {
+  fs::copy_file(fs::path(WANNIANLI_OUTPUT_DIR) / "yiji.db", folder / "yiji.db");
+  LockHolder writer((folder / "yiji.db").string(), "begin exclusive; delete from yijitable;");
+  ASSERT_TRUE(writer.held);
+  testing::internal::CaptureStderr();
+  auto const start = std::chrono::steady_clock::now();
+  auto& w = Open();
+  ClickOn(L"btn_next_month");
+  ClickCell(2015, 3, 8);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  auto const err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("SQLITE_BUSY[5]: database is locked (another program holds it locked"), std::string::npos) << err;
+  EXPECT_EQ(w.Text(L"lbl_yi"), L"");
+  EXPECT_EQ(w.Text(L"now_lunar"), L"正月十八");
+  writer.Release();
+  ClickOn(L"btn_next_month");
+  EXPECT_NE(w.Text(L"lbl_yi"), L"");
+}
+#endif
+
+TEST_F(ElsewhereTest, AnEmptyDatabaseIsOneLineOnTheSnapshot) {
+  LinkSkin();
+  WriteDb("");
+  CPaintManagerUI::SetInstancePath("");
+  InstallHost(nullptr);  // RunWidget installs its own host
+  testing::internal::CaptureStderr();
+  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string()});
+  auto const err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("file is empty (0 bytes)"), std::string::npos) << err;
 }
 
 // What the soft look-ups do not cover still stops at the dispatch, which says what failed and goes on.

@@ -1,6 +1,6 @@
 #include "widget_fixture.h"
 
-#include "app/almanac_errors.h"
+#include "grid/almanac_errors.h"
 #include "grid/grid_constants.h"
 #include "platform/command_runner.h"
 #include "windows/soft_box_window.h"
@@ -44,7 +44,7 @@ void TestClock::AddSeconds(int seconds) {
   }
 }
 
-MainWindow::MainWindow() : CalendarWindow(WidgetAlmanacLookups()) {}
+MainWindow::MainWindow() : CalendarWindow(grid::WidgetAlmanacLookups()) {}
 
 std::vector<int> MainWindow::ShownCellsOf(int year, int month, int day) const {
   std::vector<int> cells;
@@ -70,7 +70,7 @@ std::vector<DateTimeRecord> MainWindow::DatesWithImage(std::wstring_view image) 
 void WidgetTest::SetUp() {
   InstallHost(&host);
   CPaintManagerUI::SetInstancePath(WANNIANLI_OUTPUT_DIR);
-  ConnectWidgetFestivalLookups();
+  grid::ConnectWidgetFestivalLookups();
   platform::SetClockSource([this] { return clock.now; });
   platform::SetCommandRunner([this](const std::string& line) {
     commandsRun.push_back(line);

@@ -30,9 +30,10 @@ class MainWindow : public CalendarWindow {
   explicit MainWindow(grid::AlmanacLookups lookups) : CalendarWindow(std::move(lookups)) {}
   CControlUI* Find(std::wstring_view name) { return m_PaintManager.FindControl(name); }
   std::wstring Text(std::wstring_view name) { return Find(name)->GetText(); }
-  int YearIndex() const { return comYear->GetCurSel(); }
-  int MonthIndex() const { return comMonth->GetCurSel(); }
-  int CellsBuilt() const { return cellsBuilt; }
+  int YearIndex() { return static_cast<CComboUI*>(Find(L"com_year"))->GetCurSel(); }
+  int MonthIndex() { return static_cast<CComboUI*>(Find(L"com_month"))->GetCurSel(); }
+  int CellsBuilt() const { return monthGrid.CellsBuilt() ? 1 : 0; }
+  DayOptionUI* DayCell(int i) const { return monthGrid.DayCell(i); }
   // Nothing in the program opens the city window; tests do, to see the main window close it.
   SelectCityWindow& City() { return cityWindow; }
   // Cells 1..42 that are shown and hold the date; the selected shown cells; shown cells with an image.

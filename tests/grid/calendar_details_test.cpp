@@ -9,9 +9,9 @@ using namespace gridtest;
 
 TEST_F(GridWindowTest, ShowDayDetailsSetsPickersAndLabelsAndIgnoresImpossibleDates) {
   auto& w = Open();
-  w.ShowDayDetails(2015, 3, 5);
-  w.ShowDayDetails(2015, 2, 30);
-  w.ShowDayDetails(2051, 1, 1);
+  w.view.ShowDayDetails(2015, 3, 5);
+  w.view.ShowDayDetails(2015, 2, 30);
+  w.view.ShowDayDetails(2051, 1, 1);
   EXPECT_EQ(w.Text(L"com_year"), L"2015");
   EXPECT_EQ(w.Text(L"com_month"), L"3月");
   EXPECT_EQ(w.Text(L"now_week"), L"星期四");
@@ -20,7 +20,7 @@ TEST_F(GridWindowTest, ShowDayDetailsSetsPickersAndLabelsAndIgnoresImpossibleDat
   EXPECT_EQ(w.Text(L"now_lunar"), L"正月十五");
   EXPECT_EQ(w.Text(L"now_lunarYear"), L"乙未(羊)年");
   EXPECT_EQ(w.Text(L"now_lunarMonth"), L"戊寅月庚辰日");
-  w.ShowDayDetails(2023, 3, 22);
+  w.view.ShowDayDetails(2023, 3, 22);
   EXPECT_EQ(w.Text(L"now_day"), L"22");
   EXPECT_EQ(w.Text(L"now_lunar"), L"闰二月初一");
 }
@@ -31,22 +31,22 @@ TEST_F(GridWindowTest, AlmanacWordsFestivalTipsAndPicture) {
   almanac.festivalTips[{2015, 12, 1}] = "测试 121";
   almanac.holidayRows[{2015, 10, 1}] = {"国庆节", "guoqing.png", "01,02,03,04,05,06,07"};
   auto& w = Open();
-  w.RefreshAlmanac({2015, 10, 1, 9, 30, 0});
+  w.view.RefreshAlmanac({2015, 10, 1, 9, 30, 0});
   EXPECT_EQ(w.Text(L"lbl_yi"), L"祭祀 祈福 ");
   EXPECT_EQ(w.Text(L"lbl_ji"), L"");
-  w.FillMonthGrid(2015, 10, 0, 0);
-  w.ShowFestivalPicture(w.DayCell(5));
+  w.view.FillMonthGrid(2015, 10, grid::kSelectNothing);
+  w.view.ShowFestivalPicture(w.DayCell(5));
   EXPECT_EQ(w.FestivalLabel()->GetBkImage(), L"guoqing.png");
   EXPECT_EQ(w.FestivalLabel()->GetToolTip(), L"国庆节");
-  w.ShowFestivalPicture(w.DayCell(6));
+  w.view.ShowFestivalPicture(w.DayCell(6));
   EXPECT_EQ(w.FestivalLabel()->GetBkImage(), L"");
   EXPECT_EQ(w.FestivalLabel()->GetToolTip(), L"");
   // Tips follow the cells' dates, hidden cells' kept dates included.
-  w.FillMonthGrid(2015, 12, 0, 0);  // 1 December in cell 3, 25 December in cell 27
-  w.RefreshFestivalTips();
+  w.view.FillMonthGrid(2015, 12, grid::kSelectNothing);  // 1 December in cell 3, 25 December in cell 27
+  w.view.RefreshFestivalTips();
   EXPECT_EQ(w.DayCell(27)->GetToolTip(), L"圣诞节 1225");
-  w.FillMonthGrid(2016, 1, 0, 0);  // cell 27 holds 22 January; cell 3, hidden, keeps 1 December
-  w.RefreshFestivalTips();
+  w.view.FillMonthGrid(2016, 1, grid::kSelectNothing);  // cell 27 holds 22 January; cell 3, hidden, keeps 1 December
+  w.view.RefreshFestivalTips();
   EXPECT_EQ(w.DayCell(27)->GetToolTip(), L"");
   EXPECT_EQ(w.DayCell(3)->GetToolTip(), L"测试 121");
 }

@@ -14,8 +14,8 @@ using namespace grid;
 
 TEST_F(GridWindowTest, BuildsFortyTwoHiddenCellsAtTheirPlaces) {
   auto& w = Open();
-  EXPECT_EQ(w.CellsBuilt(), 1);
-  EXPECT_EQ(w.Grid()->GetCount(), 42);
+  EXPECT_TRUE(w.view.CellsBuilt());
+  EXPECT_EQ(w.view.Container()->GetCount(), 42);
   for (int i = 1; i <= 42; ++i) {
     auto* cell = w.DayCell(i);
     ASSERT_EQ(w.Find(CellName(i)), cell);
@@ -24,9 +24,9 @@ TEST_F(GridWindowTest, BuildsFortyTwoHiddenCellsAtTheirPlaces) {
     EXPECT_EQ(cell->GetGroup(), kCellGroup);
     EXPECT_EQ(cell->GetSelectedImage(), kDefaultSelectedImage);
   }
-  w.FillMonthGrid(2015, 2, 0, 0);
+  w.view.FillMonthGrid(2015, 2, grid::kSelectNothing);
   host.RunUntilIdle();
-  auto const o = w.Grid()->GetPos();
+  auto const o = w.view.Container()->GetPos();
   EXPECT_EQ(w.DayCell(8)->GetPos(), (RECT{o.left, o.top + 49, o.left + 49, o.top + 99}));
   EXPECT_EQ(w.DayCell(42)->GetPos(), (RECT{o.left + 282, o.top + 245, o.left + 331, o.top + 295}));
 }
@@ -39,7 +39,7 @@ TEST_F(GridWindowTest, FillsFebruaryAugustJanuaryAndDecember2015) {
   auto& w = Open();
   for (auto const c : {Case{2, 1, 28, false, true}, Case{8, 7, 37, true, true}, Case{1, 5, 35, false, true},
                        Case{12, 3, 33, true, false}}) {
-    w.FillMonthGrid(2015, c.month, 0, 0);
+    w.view.FillMonthGrid(2015, c.month, grid::kSelectNothing);
     for (int i = 1; i <= 42; ++i) {
       SCOPED_TRACE(testing::Message() << "month " << c.month << " cell " << i);
       auto* cell = w.DayCell(i);
@@ -68,15 +68,15 @@ TEST_F(GridWindowTest, SelectionFlagsAndTodaysMarker) {
   SetToday(2015, 10, 20);
   almanac.holidayRows[{2015, 10, 20}] = {"测试", "test.png", ""};
   auto& w = Open();
-  w.FillMonthGrid(2015, 10, 0, 0);
+  w.view.FillMonthGrid(2015, 10, grid::kSelectNothing);
   EXPECT_EQ(w.SelectedCells(), std::vector<int>{});
   EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{24});
   EXPECT_EQ(w.FestivalLabel()->GetBkImage(), L"test.png");
-  w.FillMonthGrid(2015, 10, 0, 1);
+  w.view.FillMonthGrid(2015, 10, grid::kSelectFirstDay);
   EXPECT_EQ(w.SelectedCells(), std::vector<int>{5});
-  w.FillMonthGrid(2015, 10, 1, 0);
+  w.view.FillMonthGrid(2015, 10, grid::kSelectToday);
   EXPECT_EQ(w.SelectedCells(), std::vector<int>{24});
-  w.FillMonthGrid(2015, 9, 1, 0);  // today is not a day of September: nothing selected, nothing marked
+  w.view.FillMonthGrid(2015, 9, grid::kSelectToday);  // today is not a day of September: nothing selected, nothing marked
   EXPECT_EQ(w.SelectedCells(), std::vector<int>{24});
   EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{});
 }
@@ -84,9 +84,9 @@ TEST_F(GridWindowTest, SelectionFlagsAndTodaysMarker) {
 TEST_F(GridWindowTest, ANeighbourMonthTodayIsMarkedByTheHolidayMarksNotByTheFill) {
   SetToday(2015, 11, 30);
   auto& w = Open();
-  w.FillMonthGrid(2015, 12, 1, 0);
+  w.view.FillMonthGrid(2015, 12, grid::kSelectToday);
   EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{});
-  w.RefreshHolidayMarks();
+  w.view.RefreshHolidayMarks();
   EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{2});
 }
 

@@ -23,13 +23,13 @@ class MarksTest : public GridWindowTest {
 TEST_F(MarksTest, RestDaysAroundTodayWorkedDaysAndTooltips) {
   SetToday(2015, 2, 19);
   auto& w = Open();
-  w.ShowMonth(2015, 2, 19, true, false);
+  w.ShowMonth(2015, 2, 19, grid::kSelectToday);
   EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{19});
   EXPECT_EQ(w.CellsWith(kRestDayImage), (std::vector<int>{18, 20, 21, 22, 23, 24}));
   EXPECT_EQ(w.CellsWith(kWorkedDayImage), (std::vector<int>{15, 28}));
   EXPECT_EQ(w.DayCell(14)->GetToolTip(), L"情人节 214");  // no holiday name: the festival tip stays
   EXPECT_EQ(w.DayCell(19)->GetToolTip(), L"春节");
-  w.ShowMonth(2015, 3, 1, false, true);  // the next month clears both
+  w.ShowMonth(2015, 3, 1, grid::kSelectFirstDay);  // the next month clears both
   EXPECT_EQ(w.DayCell(14)->GetToolTip(), L"");
   EXPECT_EQ(w.DayCell(19)->GetToolTip(), L"");
   EXPECT_EQ(w.CellsWith(kRestDayImage), std::vector<int>{});
@@ -38,7 +38,7 @@ TEST_F(MarksTest, RestDaysAroundTodayWorkedDaysAndTooltips) {
 TEST_F(MarksTest, AWorkedDayThatIsTodayShowsTheWorkedImage) {
   SetToday(2015, 2, 15);
   auto& w = Open();
-  w.ShowMonth(2015, 2, 15, true, false);
+  w.ShowMonth(2015, 2, 15, grid::kSelectToday);
   EXPECT_EQ(w.DayCell(15)->GetBkImage(), kWorkedDayImage);
 }
 
@@ -47,9 +47,9 @@ TEST_F(MarksTest, RunsAtTheEndOfTheGridAndFromAHiddenCellsKeptDate) {
   // 4-8 February, of which cells 40-42 show 4-6; the run stops at the end of the grid.
   almanac.holidayRows[{2016, 2, 8}] = {"春节", "chunjie.png", "04,05,06,07,08"};
   auto& w = Open();
-  w.FillMonthGrid(2016, 1, 0, 0);
+  w.view.FillMonthGrid(2016, 1, grid::kSelectNothing);
   w.DayCell(3)->date = Date(2016, 2, 8);
-  w.RefreshHolidayMarks();
+  w.view.RefreshHolidayMarks();
   EXPECT_EQ(w.CellsWith(kRestDayImage), (std::vector<int>{40, 41, 42}));
   EXPECT_EQ(w.DayCell(3)->GetToolTip(), L"春节");
 }
@@ -57,7 +57,7 @@ TEST_F(MarksTest, RunsAtTheEndOfTheGridAndFromAHiddenCellsKeptDate) {
 TEST_F(MarksTest, SelectedImagesForRestWorkedBothAndOtherYears) {
   almanac.restDays.insert({2015, 2, 28});  // both rest and worked
   auto& w = Open();
-  w.ShowMonth(2015, 2, 1, false, true);
+  w.ShowMonth(2015, 2, 1, grid::kSelectFirstDay);
   auto chosen = [&](int cell) {
     w.DayCell(cell)->ChooseSelectedImage();
     return w.DayCell(cell)->GetSelectedImage();
@@ -66,17 +66,17 @@ TEST_F(MarksTest, SelectedImagesForRestWorkedBothAndOtherYears) {
   EXPECT_EQ(chosen(15), kWorkedDaySelectedImage);
   EXPECT_EQ(chosen(28), kWorkedDaySelectedImage);
   EXPECT_EQ(chosen(3), kDefaultSelectedImage);
-  w.ShowMonth(2016, 2, 1, false, false);
+  w.ShowMonth(2016, 2, 1, grid::kSelectNothing);
   EXPECT_EQ(chosen(20), kDefaultSelectedImage);  // 19 February 2016
 }
 
 TEST_F(MarksTest, TodaysCellNeverShowsTheSelectionOfADayItHeldBefore) {
   SetToday(2015, 3, 19);  // cell 19 of March, as 19 February is of February
   auto& w = Open();
-  w.ShowMonth(2015, 2, 19, false, false);
+  w.ShowMonth(2015, 2, 19, grid::kSelectNothing);
   w.DayCell(19)->ChooseSelectedImage();
   ASSERT_EQ(w.DayCell(19)->GetSelectedImage(), kRestDaySelectedImage);
-  w.ShowMonth(2015, 3, 19, true, false);
+  w.ShowMonth(2015, 3, 19, grid::kSelectToday);
   EXPECT_EQ(w.SelectedCells(), std::vector<int>{19});
   EXPECT_EQ(w.DayCell(19)->GetSelectedImage(), kDefaultSelectedImage);
 }

@@ -38,7 +38,7 @@ TEST_F(PaintTest, NoTextForAZeroDateOrAnImpossibleDate) {
 
 TEST_F(PaintTest, DayNumberInFontTwoOverTheSecondLineInFontThree) {
   auto& w = Open();
-  w.FillMonthGrid(2015, 2, 0, 0);
+  w.view.FillMonthGrid(2015, 2, grid::kSelectNothing);
   auto const canvas = Paint(5);  // 腊月十七: no festival, no term
   ASSERT_EQ(Lines(canvas), (std::vector<std::wstring>{L"05", L"十七"}));
   auto const item = w.DayCell(5)->GetPos();
@@ -53,7 +53,7 @@ TEST_F(PaintTest, DayNumberInFontTwoOverTheSecondLineInFontThree) {
 
 TEST_F(PaintTest, SecondLinePriorityAndColours) {
   auto& w = Open();
-  w.FillMonthGrid(2015, 2, 0, 0);
+  w.view.FillMonthGrid(2015, 2, grid::kSelectNothing);
   struct Case {
     int cell;
     const wchar_t* line;
@@ -77,7 +77,7 @@ TEST_F(PaintTest, SecondLinePriorityAndColours) {
 
 TEST_F(PaintTest, AnUnsetTextColourUsesTheWindowDefaultAndStaysUnset) {
   auto& w = Open();
-  w.FillMonthGrid(2015, 2, 0, 0);
+  w.view.FillMonthGrid(2015, 2, grid::kSelectNothing);
   w.DayCell(10)->SetTextColor(0);
   w.GetPaintManager().SetDefaultFontColor(0xFF123456);
   EXPECT_EQ(Paint(10).texts[0].colour, 0xFF123456u);
@@ -86,7 +86,7 @@ TEST_F(PaintTest, AnUnsetTextColourUsesTheWindowDefaultAndStaysUnset) {
 
 TEST_F(PaintTest, TextLiesOverTheBackgroundAndTheSelectedImage) {
   auto& w = Open();
-  w.FillMonthGrid(2015, 2, 0, 0);
+  w.view.FillMonthGrid(2015, 2, grid::kSelectNothing);
   w.DayCell(19)->SetBkImage(grid::kRestDayImage);
   w.DayCell(19)->Selected(true);
   EXPECT_EQ(Paint(19).steps, (std::vector<std::string>{"image jiaqi.png", "image default_select.png", "text", "text"}));

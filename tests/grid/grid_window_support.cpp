@@ -25,8 +25,8 @@ bool TestLunarFestival(const char* key, char* out) {
 
 void GridWindow::Notify(TNotifyUI& msg) {
   if (msg.sType != L"windowinit") return;
-  FindGridControls();
-  BuildDayCells();
+  view.FindControls(m_PaintManager);
+  view.BuildDayCells();
 }
 
 std::vector<int> GridWindow::CellsWith(std::wstring_view image) const {
@@ -43,12 +43,12 @@ std::vector<int> GridWindow::SelectedCells() const {
   return cells;
 }
 
-void GridWindow::ShowMonth(int year, int month, int day, bool selectToday, bool selectFirstDay) {
-  ShowDayDetails(year, month, day);
-  FillMonthGrid(year, month, selectToday ? 1 : 0, selectFirstDay ? 1 : 0);
-  RefreshAlmanac(Date(year, month, day));
-  RefreshFestivalTips();
-  RefreshHolidayMarks();
+void GridWindow::ShowMonth(int year, int month, int day, grid::SelectOnFill select) {
+  view.ShowDayDetails(year, month, day);
+  view.FillMonthGrid(year, month, select);
+  view.RefreshAlmanac(Date(year, month, day));
+  view.RefreshFestivalTips();
+  view.RefreshHolidayMarks();
 }
 
 CDuiString GridWindow::GetSkinFolder() { return platform::Utf8ToWide(WANNIANLI_OUTPUT_DIR "/skin/"); }
@@ -81,7 +81,7 @@ GridWindow& GridWindowTest::Open() { return Open(almanac.Lookups()); }
 
 GridWindow& GridWindowTest::Open(grid::AlmanacLookups lookups) {
   window = std::make_unique<GridWindow>(std::move(lookups));
-  EXPECT_NE(window->Create(nullptr, L"CalendarWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 336, 494), nullptr)
+  EXPECT_NE(window->Create(nullptr, L"GridWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 336, 494), nullptr)
       << window->GetSkinError();
   return *window;
 }

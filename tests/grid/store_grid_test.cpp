@@ -20,7 +20,7 @@ class StoreGridTest : public GridWindowTest {
     ConnectFestivalLookups();
     SetToday(year, month, day);
     auto& w = Open(StoreLookups());
-    w.ShowMonth(year, month, day, true, false);
+    w.ShowMonth(year, month, day, grid::kSelectToday);
     return w;
   }
   void Save(const std::string& name) {

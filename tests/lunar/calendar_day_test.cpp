@@ -3,21 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/local_clock.h"
 #include "text_helpers.h"
 
 namespace {
 
 using lunar::CalendarDay;
 
-class CalendarDayTest : public testing::Test {
- protected:
-  void TearDown() override { platform::SetClockSource({}); }
-};
+class CalendarDayTest : public testing::Test {};
 
-TEST_F(CalendarDayTest, ConstructionTakesTodayAndComputesNothing) {
-  platform::SetClockSource(platform::FixedDateClock(2015, 2, 19));
-  CalendarDay day;
+TEST_F(CalendarDayTest, ConstructionTakesTodayFromTheCallerAndComputesNothing) {
+  CalendarDay day({2015, 2, 19});
   EXPECT_EQ(day.year, 2015);
   EXPECT_EQ(day.month, 2);
   EXPECT_EQ(day.day, 19);
@@ -33,8 +28,7 @@ TEST_F(CalendarDayTest, ConstructionTakesTodayAndComputesNothing) {
 }
 
 TEST_F(CalendarDayTest, AnImpossibleClockDateLeavesTheDateZero) {
-  platform::SetClockSource([] { return platform::LocalDateTime{2019, 2, 30, 0, 0, 0}; });
-  CalendarDay day;
+  CalendarDay day({2019, 2, 30});
   EXPECT_EQ(day.year, 0);
   EXPECT_EQ(day.month, 0);
   EXPECT_EQ(day.day, 0);
@@ -103,8 +97,7 @@ TEST_F(CalendarDayTest, ReuseRewritesEveryDerivedField) {
 }
 
 TEST_F(CalendarDayTest, GanzhiNeedsAConvertedDate) {
-  platform::SetClockSource(platform::FixedDateClock(2019, 10, 1));
-  CalendarDay day;
+  CalendarDay day({2019, 10, 1});
   EXPECT_EQ(day.MakeGanzhiText(), 0);
   EXPECT_TRUE(day.ganzhiText.IsNull());
 }

@@ -12,6 +12,8 @@
 #include <map>
 #include <string>
 
+#include "lunar/supported_years.h"
+
 namespace {
 
 namespace layout = art::layout;
@@ -130,7 +132,8 @@ TEST(SkinXmlLayout, TextsUseTheFontsAndColoursTheArtIsMadeFor) {
 
 TEST(SkinXmlLayout, PickersOfferYears1901To2050AndMonthsBehindAHiddenItemZero) {
   const Skin main("main.xml");
-  const std::pair<const char*, int> pickers[] = {{"com_year", 1900}, {"com_month", 0}};
+  // Item i of the year picker is year kFirstYear - 1 + i, as the window reads it (grid/grid_constants.h).
+  const std::pair<const char*, int> pickers[] = {{"com_year", lunar::kFirstYear - 1}, {"com_month", 0}};
   for (const auto& [name, base] : pickers) {
     SCOPED_TRACE(name);
     int index = 0;
@@ -143,7 +146,7 @@ TEST(SkinXmlLayout, PickersOfferYears1901To2050AndMonthsBehindAHiddenItemZero) {
       }
       ++index;
     }
-    EXPECT_EQ(index, base == 1900 ? 151 : 13);
+    EXPECT_EQ(index, base == 0 ? 13 : lunar::kYearCount + 1);
   }
 }
 

@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "lunar/supported_years.h"
 #include "tools/yiji_builder/civil_date.h"
 
 // Names in festival cells hold at most 17 UTF-8 bytes (the engine's buffers have 18).
 constexpr std::size_t kMaxFestivalNameBytes = 17;
 
 // First and last date that yijitable covers.
-constexpr CivilDate kFirstAlmanacDate{1901, 1, 1};
-constexpr CivilDate kLastAlmanacDate{2050, 12, 31};
+constexpr CivilDate kFirstAlmanacDate{lunar::kFirstYear, 1, 1};
+constexpr CivilDate kLastAlmanacDate{lunar::kLastYear, 12, 31};
 
 struct YiJiDay {
   CivilDate date;

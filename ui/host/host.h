@@ -1,7 +1,7 @@
 #pragma once
-// The host seam: native windows, the event queue, timers and frame presentation. The SDL2 host and, on
-// Windows, the Win32 host give real windows; the headless host (ui/host/headless_host.h) gives none.
-// Everything above this seam is the same on every host.
+// The host seam: native windows, the event queue, timers and frame presentation. The SDL2 host
+// (ui/host/sdl_host.h) and, on Windows, the Win32 host (ui/host/win32_host.h) give real windows; the
+// headless host (ui/host/headless_host.h) gives none. Everything above this seam is the same on every host.
 //
 // How a host drives a window
 // --------------------------

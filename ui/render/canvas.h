@@ -1,7 +1,7 @@
 #pragma once
 // The narrow drawing surface every control paints on. The framework core knows only this interface; the
-// cairo/pango implementation (ui/render/cairo_canvas.h) and the GDI+ one (ui/render/gdiplus_canvas.h) live
-// behind it, and load images under one shared rule (ui/render/image_file.h).
+// cairo/pango canvas (ui/render/cairo_canvas.h) and, on Windows, the GDI+ canvas (ui/render/gdiplus_canvas.h)
+// live behind it, and load images under one shared rule (ui/render/image_file.h).
 //
 // Coordinates are window client pixels. Colours are 0xAARRGGBB words and are honoured exactly, alpha
 // included (the core decides what a colour of 0 means before it calls here).

@@ -12,18 +12,25 @@
 #include <stdexcept>
 #include <string>
 
+#include "almanac/almanac_batch.h"
 #include "almanac/cpp_sqlite3_exception.h"
 #include "grid/almanac_lookups.h"
+
+namespace grid {
 
 class AlmanacError : public std::runtime_error {
  public:
   explicit AlmanacError(const CppSQLite3Exception& error);
 };
 
-// Runs `action`; a database error leaving it leaves as an AlmanacError.
+// Runs `action` as one batch of almanac look-ups (almanac/almanac_batch.h): a notification or a selected day
+// is one refresh, which looks at yiji.db once, at its first look-up, and reads it in one read transaction;
+// one that asks nothing of the almanac (a clock tick) touches no file. A database error leaving `action`
+// leaves as an AlmanacError.
 template <typename F>
 void NameAlmanacErrors(F&& action) {
   try {
+    AlmanacBatch const batch;
     action();
   } catch (const CppSQLite3Exception& error) {
     throw AlmanacError(error);
@@ -31,10 +38,12 @@ void NameAlmanacErrors(F&& action) {
 }
 
 // Connects the store's festival-name look-ups to the lunar engine, failing soft as described above and
-// remembered while the file stays the same (app/almanac_memo.h).
+// remembered while the file stays the same (grid/almanac_memo.h).
 void ConnectWidgetFestivalLookups();
 
 // `inner` (the store's look-ups) failing soft as described above.
-grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner);
+AlmanacLookups SoftAlmanacLookups(AlmanacLookups inner);
 // The look-ups the widget's main window uses: the store's, failing soft, remembered.
-grid::AlmanacLookups WidgetAlmanacLookups();
+AlmanacLookups WidgetAlmanacLookups();
+
+}  // namespace grid

@@ -1,8 +1,9 @@
-#include "app/almanac_memo.h"
+#include "grid/almanac_memo.h"
 
 #include <memory>
 #include <tuple>
 
+namespace grid {
 namespace {
 
 using DateKey = std::tuple<int, int, int>;
@@ -22,8 +23,8 @@ struct HolidayAnswer {
 
 }  // namespace
 
-grid::AlmanacLookups RememberedAlmanacLookups(grid::AlmanacLookups inner) {
-  grid::AlmanacLookups remembered;
+AlmanacLookups RememberedAlmanacLookups(AlmanacLookups inner) {
+  AlmanacLookups remembered;
   auto yiji = std::make_shared<AlmanacMemo<std::tuple<bool, int, int, int>, TextAnswer>>();
   remembered.queryYiJi = [yiji, f = inner.queryYiJi](std::string& out, bool yi, DateTimeRecord date) {
     auto const answer = yiji->Get({yi, date.year, date.month, date.day}, [&] {
@@ -67,3 +68,5 @@ grid::AlmanacLookups RememberedAlmanacLookups(grid::AlmanacLookups inner) {
   remembered.queryRestDay = predicate(inner.queryRestDay);
   return remembered;
 }
+
+}  // namespace grid

@@ -1,31 +1,39 @@
-#include "app/almanac_errors.h"
+#include "grid/almanac_errors.h"
 
 #include <cstring>
 #include <iostream>
 #include <set>
 #include <utility>
 
+#include "almanac/almanac_batch.h"
 #include "almanac/almanac_store.h"
-#include "app/almanac_memo.h"
+#include "grid/almanac_memo.h"
 #include "grid/store_lookups.h"
 #include "lunar/festival_lookup.h"
 
+namespace grid {
 namespace {
 
 std::string Describe(const CppSQLite3Exception& error) {
   return "almanac database " + GetAlmanacDbPath() + ": " + error.ErrorMessage();
 }
 
-// Each distinct failure once: the cells ask on every paint, the clock every second.
+// Each distinct failure once: the cells ask on every paint, the clock every second. A busy file is asked
+// again at every refresh, and said once.
 void ReportOnce(const CppSQLite3Exception& error) {
   static std::set<std::string> reported;
   auto const text = Describe(error);
-  if (reported.insert(text).second) std::cerr << "wannianli: " << text << " (shown without the almanac)\n";
+  if (!reported.insert(text).second) return;
+  std::cerr << "wannianli: " << text
+            << (error.IsBusy() ? " (another program holds it locked: shown without the almanac until it is free)\n"
+                     : " (shown without the almanac)\n");
 }
 
 template <bool (*Lookup)(const char*, char*)>
 bool SoftLookup(const char* key, char* out) {
   try {
+    // Painting happens between refreshes: the file is taken as the last refresh found it, without a look.
+    AlmanacBatch const batch(kRefreshBusyWaitMs, AlmanacCheck::AsLastChecked);
     return Lookup(key, out);
   } catch (const CppSQLite3Exception& error) {
     ReportOnce(error);
@@ -34,7 +42,7 @@ bool SoftLookup(const char* key, char* out) {
   }
 }
 
-// The cells ask for these on every paint (see app/almanac_memo.h). `out` holds 18 bytes.
+// The cells ask for these on every paint (see grid/almanac_memo.h). `out` holds 18 bytes.
 template <bool (*Lookup)(const char*, char*)>
 bool RememberedSoftLookup(const char* key, char* out) {
   static AlmanacMemo<std::string, std::pair<bool, std::string>> memo;
@@ -57,8 +65,8 @@ void ConnectWidgetFestivalLookups() {
       {&RememberedSoftLookup<&QueryGregorianFestival>, &RememberedSoftLookup<&QueryLunarFestival>});
 }
 
-grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner) {
-  grid::AlmanacLookups soft;
+AlmanacLookups SoftAlmanacLookups(AlmanacLookups inner) {
+  AlmanacLookups soft;
   soft.queryYiJi = [f = inner.queryYiJi](std::string& out, bool yi, DateTimeRecord date) {
     auto const kept = out.size();
     try {
@@ -105,4 +113,6 @@ grid::AlmanacLookups SoftAlmanacLookups(grid::AlmanacLookups inner) {
   return soft;
 }
 
-grid::AlmanacLookups WidgetAlmanacLookups() { return RememberedAlmanacLookups(SoftAlmanacLookups(grid::StoreLookups())); }
+AlmanacLookups WidgetAlmanacLookups() { return RememberedAlmanacLookups(SoftAlmanacLookups(StoreLookups())); }
+
+}  // namespace grid

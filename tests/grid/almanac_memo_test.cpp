@@ -1,5 +1,5 @@
-// Remembered almanac answers: kept while yiji.db stays the same file, forgotten when it changes.
-#include "app/almanac_memo.h"
+// Remembered almanac answers: kept while yiji.db stays the same, forgotten when a batch finds it changed.
+#include "grid/almanac_memo.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,14 @@
 
 #include <unistd.h>
 
+#include "almanac/almanac_connection.h"
 #include "platform/executable_path.h"
+#include "tests/almanac/scratch_db.h"
 
 namespace {
+
+using grid::AlmanacMemo;
+using grid::RememberedAlmanacLookups;
 
 namespace fs = std::filesystem;
 
@@ -22,6 +27,7 @@ class AlmanacMemoTest : public ::testing::Test {
     platform::SetExecutablePathOverride((folder / "wannianli").string());
   }
   void TearDown() override {
+    ReleaseAlmanacConnection();
     platform::SetExecutablePathOverride(std::nullopt);
     fs::remove_all(folder);
   }
@@ -40,19 +46,31 @@ TEST_F(AlmanacMemoTest, AnswersAreAskedOnceWhileTheFileStaysTheSame) {
   EXPECT_EQ(asked, 2);
 }
 
+// A change is noticed by the next batch (a refresh), never between batches: a repaint makes no file-system
+// call.
 TEST_F(AlmanacMemoTest, AChangedMissingOrNewFileIsAskedAgain) {
-  WriteDb("one");
+  auto const db = (folder / "yiji.db").string();
+  RunSql(db, "create table t (a)");
   AlmanacMemo<int, int> memo;
   int asked = 0;
   auto ask = [&] { return ++asked; };
-  memo.Get(1, ask);
-  WriteDb("a longer file");
-  EXPECT_EQ(memo.Get(1, ask), 2);
-  fs::remove(folder / "yiji.db");
-  EXPECT_EQ(memo.Get(1, ask), 3);
-  EXPECT_EQ(memo.Get(1, ask), 3);
-  WriteDb("back");
-  EXPECT_EQ(memo.Get(1, ask), 4);
+  auto inBatch = [&] {
+    AlmanacBatch const batch;
+    return memo.Get(1, ask);
+  };
+  EXPECT_EQ(inBatch(), 1);
+  EXPECT_EQ(inBatch(), 1);
+  RunSql(db, "insert into t values (1)");
+  EXPECT_EQ(memo.Get(1, ask), 1);  // between batches: as the last batch found it
+  EXPECT_EQ(inBatch(), 2);
+#if defined(_WIN32)
+  ReleaseAlmanacConnection();  // Windows does not let a file that the store holds open be removed
+#endif
+  fs::remove(db);
+  EXPECT_EQ(inBatch(), 3);
+  EXPECT_EQ(inBatch(), 3);
+  RunSql(db, "create table t (a)");
+  EXPECT_EQ(inBatch(), 4);
 }
 
 TEST_F(AlmanacMemoTest, RememberedLookupsGiveTheInnerAnswersAndOutputs) {

@@ -1,0 +1,1 @@
+#include "app/calendar_window.h"

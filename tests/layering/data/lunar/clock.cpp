@@ -1,0 +1,2 @@
+#include "lunar/calendar_day.h"
+#include "platform/local_clock.h"

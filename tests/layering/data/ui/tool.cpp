@@ -1,0 +1,2 @@
+#include <tools/art/piece.h>
+#include "ui/ui_defs.h"
