@@ -7,7 +7,7 @@
 namespace DuiLib {
 namespace {
 
-// Sets or clears style bits: `on` when the flag holds, `off` otherwise.
+// A flag over style bits: true sets the `On` bits and clears the `Off` bits, false the reverse.
 template <UINT On, UINT Off>
 bool ApplyStyleFlag(CLabelUI& label, std::wstring_view value) {
   auto flag = ParseBool(value);
@@ -41,7 +41,7 @@ constexpr Attribute<CLabelUI> kLabelAttributes[] = {
     {L"align", &ApplyAlign, {ValueKind::Choice, {}, "left, center or right"}},
     {L"valign", &ApplyVAlign, {ValueKind::Choice, {}, "top, vcenter (or center) or bottom"}},
     {L"endellipsis", &ApplyStyleFlag<DT_END_ELLIPSIS, 0>, {ValueKind::Flag}},
-    // A wrapped text has more than one line.
+    // Wrapping and a single line exclude each other.
     {L"multiline", &ApplyStyleFlag<DT_WORDBREAK, DT_SINGLELINE>, {ValueKind::Flag}},
     {L"wordbreak", &ApplyStyleFlag<DT_WORDBREAK, DT_SINGLELINE>, {ValueKind::Flag}},
 };
