@@ -170,10 +170,7 @@ void SdlHost::SetWindowIcon(HWND window, const std::string& pngFile) {
   NativeWindow* w = Find(window);
   if (w == nullptr) return;
   auto pixels = LoadPngPixels(pngFile);
-  if (!pixels) {
-    std::fprintf(stderr, "wannianli: cannot read the window icon %s\n", pngFile.c_str());
-    return;
-  }
+  if (!pixels) return;  // the image cache has said why
   SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(pixels->argb.data(), pixels->width, pixels->height, 32,
                                                          pixels->width * 4, SDL_PIXELFORMAT_ARGB8888);
   if (icon == nullptr) return;
