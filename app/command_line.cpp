@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "lunar/supported_years.h"
+#include "platform/message_text.h"
 
 namespace app {
 namespace {
@@ -33,6 +34,11 @@ constexpr std::string_view kHelp =
     "The widget's place is kept in $XDG_CONFIG_HOME/wannianli/settings.ini (%APPDATA%\\wannianli on\n"
     "Windows). Exit status: 0 done, 1 the skin, the display or a file failed, 2 a bad argument.\n";
 
+// An argument as an error line may show it: control characters escaped, a long one cut.
+std::string Quoted(std::string_view argument) {
+  return platform::QuoteForMessage(argument, platform::kQuotedArgumentBytes);
+}
+
 bool Fail(std::ostream& err, std::string_view problem) {
   err << "wannianli: " << problem << " (" << kUsage << ")\n";
   return false;
@@ -40,7 +46,7 @@ bool Fail(std::ostream& err, std::string_view problem) {
 
 bool ParseToday(std::string_view text, WidgetOptions& options, std::ostream& err) {
   auto const date = ParseInfoDate(text);
-  if (!date) return Fail(err, "--today: '" + std::string(text) + "' is not a date YYYY-MM-DD");
+  if (!date) return Fail(err, "--today: '" + Quoted(text) + "' is not a date YYYY-MM-DD");
   if (!lunar::IsSupportedYear(date->year))
     return Fail(err, "--today: " + std::string(text) + " lies outside " + SupportedYearsText());
   options.today = date;
@@ -57,7 +63,7 @@ std::optional<WidgetOptions> ParseWidgetOptions(std::span<const std::string_view
     auto const option = arguments[i];
     bool const known = option == "--today" || option == "--snapshot";
     if (!known) {
-      Fail(err, "unknown argument '" + std::string(option) + "'");
+      Fail(err, "unknown argument '" + Quoted(option) + "'");
       return std::nullopt;
     }
     bool& seen = option == "--today" ? sawToday : sawSnapshot;

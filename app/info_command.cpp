@@ -7,6 +7,7 @@
 #include "lunar/gregorian.h"
 #include "lunar/supported_years.h"
 #include "platform/code_page.h"
+#include "platform/message_text.h"
 
 namespace app {
 namespace {
@@ -43,7 +44,8 @@ InfoDate NextDay(InfoDate date) {
 std::optional<InfoDate> ReadDateArgument(std::string_view name, std::string_view text, std::ostream& err) {
   auto const date = ParseInfoDate(text);
   if (!date) {
-    err << "wannianli: " << name << ": '" << text << "' is not a valid date (YYYY-MM-DD)\n";
+    err << "wannianli: " << name << ": '" << platform::QuoteForMessage(text, platform::kQuotedArgumentBytes)
+        << "' is not a valid date (YYYY-MM-DD)\n";
     return std::nullopt;
   }
   if (!lunar::IsSupportedYear(date->year)) {
