@@ -137,10 +137,11 @@ int RunInfoCommand(std::span<const std::string_view> arguments, std::ostream& ou
     // After the first line is made: an almanac that fails at once (a busy yiji.db) leaves no output.
     if (date == *from) out << InfoHeaderLine() << '\n';
     out << line << '\n';
-    if (date == *to) break;
+    // Nothing more arrives once a write has failed (a full disk, a reader that has gone).
+    if (!out || date == *to) break;
   }
   out.flush();
-  return 0;
+  return out ? 0 : 1;
 }
 
 }  // namespace app
