@@ -111,7 +111,7 @@ TEST_F(ElsewhereTest, AnEmptyDatabaseIsOneLineOnTheSnapshot) {
   CPaintManagerUI::SetInstancePath("");
   InstallHost(nullptr);  // RunWidget installs its own host
   testing::internal::CaptureStderr();
-  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string()});
+  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string(), {}});
   auto const err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 0);
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
@@ -142,7 +142,7 @@ TEST_F(ElsewhereTest, TheSnapshotSaysOnceWhereItLookedForTheDatabase) {
   InstallHost(nullptr);  // RunWidget installs its own host
   auto const png = folder / "shot.png";
   testing::internal::CaptureStderr();
-  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, png.string()});
+  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, png.string(), {}});
   auto const err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(fs::is_regular_file(png));
@@ -173,7 +173,7 @@ TEST_F(ElsewhereTest, AMissingSkinNamesTheFileAndFailsWithStatus1) {
   CPaintManagerUI::SetInstancePath("");
   InstallHost(nullptr);
   testing::internal::CaptureStderr();
-  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string()});
+  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string(), {}});
   auto const err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 1);
   EXPECT_NE(err.find((folder / "skin" / "main.xml").string()), std::string::npos) << err;
@@ -186,7 +186,7 @@ TEST_F(ElsewhereTest, AMalformedSkinNamesTheFileAndLine) {
   CPaintManagerUI::SetInstancePath("");
   InstallHost(nullptr);
   testing::internal::CaptureStderr();
-  int const status = app::RunWidget({std::nullopt, (folder / "shot.png").string()});
+  int const status = app::RunWidget({std::nullopt, (folder / "shot.png").string(), {}});
   auto const err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 1);
   EXPECT_NE(err.find("main.xml"), std::string::npos) << err;
