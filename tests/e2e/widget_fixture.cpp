@@ -3,6 +3,7 @@
 #include "grid/almanac_errors.h"
 #include "grid/grid_constants.h"
 #include "platform/command_runner.h"
+#include "ui/device_scale.h"
 #include "windows/soft_box_window.h"
 
 namespace e2e {
@@ -113,7 +114,8 @@ POINT WidgetTest::Centre(CControlUI* control) {
 void WidgetTest::ClickControl(CControlUI* control) {
   ASSERT_NE(control, nullptr);
   POINT const pt = Centre(control);
-  host.Click(handle, pt.x, pt.y);
+  double const scale = host.GetWindowScale(handle);  // the host takes device pixels
+  host.Click(handle, ToDevice(pt.x, scale), ToDevice(pt.y, scale));
 }
 
 void WidgetTest::ClickOn(std::wstring_view name) { ClickControl(window->Find(name)); }
