@@ -43,8 +43,10 @@ fail() { echo "real window test: $*" >&2; exit 1; }
 # Xvfb picks a free display and writes its number to fd 3.
 exec 3>"$work/display"
 screen=800x600x24
-[ "$mode" = xft-dpi-192 ] && screen=1600x1200x24
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
+server_args=()
+# -noreset: the resource set below stays on the root window after the client that set it has gone.
+[ "$mode" = xft-dpi-192 ] && screen=1600x1200x24 server_args=(-noreset)
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "${server_args[@]}" >/dev/null 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
@@ -55,7 +57,7 @@ export DISPLAY=":$(head -n1 "$work/display")"
 s=1
 if [ "$mode" = xft-dpi-192 ]; then
   # What xrdb -merge would leave on the root window; the widget reads it as it starts.
-  xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
+  xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
   s=2
 fi
 
