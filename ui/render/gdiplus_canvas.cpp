@@ -91,12 +91,9 @@ class GdiplusCanvas final : public ICanvas {
   // The frame's width is scaled once and kept on all four sides, as the cairo canvas does.
   void DrawFrame(const RECT& rc, int width, DWORD argb) override {
     if (rc.IsEmpty() || width <= 0) return;
-    RECT const d = ToDevice(rc, m_scale);
-    int const w = std::min({std::max(1, ToDevice(width, m_scale)), d.Width(), d.Height()});
-    FillDevice(RECT{d.left, d.top, d.right, d.top + w}, argb);
-    FillDevice(RECT{d.left, d.bottom - w, d.right, d.bottom}, argb);
-    FillDevice(RECT{d.left, d.top + w, d.left + w, d.bottom - w}, argb);
-    FillDevice(RECT{d.right - w, d.top + w, d.right, d.bottom - w}, argb);
+    for (const RECT& side : FrameSides(ToDevice(rc, m_scale), std::max(1, ToDevice(width, m_scale)))) {
+      FillDevice(side, argb);
+    }
   }
 
   bool DrawImage(const RECT& dest, const std::string& file) override {
