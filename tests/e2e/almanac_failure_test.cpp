@@ -154,7 +154,8 @@ TEST_F(ElsewhereTest, TheSnapshotSaysOnceWhereItLookedForTheDatabase) {
 
 TEST_F(ElsewhereTest, WithoutTheBackgroundPictureTheHeaderKeepsItsBlue) {
   fs::copy(fs::path(WANNIANLI_OUTPUT_DIR) / "skin", folder / "skin");
-  fs::remove(folder / "skin" / "main_bg.png");
+  for (char const* name : {"main_bg.png", "main_bg@1.5x.png", "main_bg@2x.png", "main_bg@3x.png"})
+    fs::remove(folder / "skin" / name);  // every variant: a larger one would stand in for the 1x picture
   CPaintManagerUI::SetInstancePath(folder.string());
   testing::internal::CaptureStderr();
   Open();
