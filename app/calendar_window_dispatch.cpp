@@ -3,6 +3,8 @@
 #include "app/calendar_window.h"
 #include "grid/almanac_errors.h"
 #include "platform/command_runner.h"
+#include "windows/memo_window.h"
+#include "windows/note_window.h"
 #include "windows/soft_box_window.h"
 
 using namespace DuiLib;
@@ -38,13 +40,16 @@ void CalendarWindow::Dispatch(TNotifyUI& msg) {
       GoToToday();
     } else if (name == L"btn_next_month") {
       if (auto const shown = monthGrid.ShownMonth(); shown && shown->month != 12) ShowNextMonth();
-    } else if (name == L"btn_notePad" || name == L"btn_screenshot") {
+    } else if (name == L"btn_notePad") {
+      OpenSelectedDayNote();
+    } else if (name == L"btn_screenshot") {
       // No action yet.
     } else if (name == L"btn_shutdown") {
       ConfirmShutdown();
     } else if (name == L"btn_app") {
       // The box lives on its own and deletes itself when closed; each click opens one more.
-      SoftBoxWindow::Open();
+      SoftBoxWindow::Open({{L"btn_tools_notepad", WhileAlive([](CalendarWindow& w) { w.OpenSelectedDayNote(); })},
+                           {L"btn_tools_memo", WhileAlive([](CalendarWindow& w) { w.OpenMemo(); })}});
     } else if (monthGrid.IsDayCell(msg.pSender)) {
       OnDayCellClick(static_cast<DayOptionUI*>(msg.pSender));
     }
@@ -86,4 +91,25 @@ void CalendarWindow::ConfirmShutdown() {
   // Owned by this window so that the box shows in the widget's face, over the widget.
   if (MessageBoxW(GetHWND(), L"确认立即关机?", L"提示", MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) return;
   platform::RunCommandLine(platform::PowerOffCommandLine());
+}
+
+void CalendarWindow::OpenSelectedDayNote() {
+  auto const date = monthGrid.SelectedShownDate();
+  if (!date) return;
+  NoteWindow::Open(*date, WhileAlive([](CalendarWindow& w) { w.OnNotesChanged(); }));
+}
+
+void CalendarWindow::OpenMemo() {
+  MemoWindow::Open(WhileAlive([](CalendarWindow& w, const DateTimeRecord& date) {
+    w.ShowChosenDay(date);
+    w.ShowWindow(true, true);
+  }));
+}
+
+void CalendarWindow::OnNotesChanged() {
+  grid::NameAlmanacErrors([&] {
+    RefreshFestivalTips();
+    RefreshHolidayMarks();  // ends with the note marks
+  });
+  if (auto* memo = MemoWindow::OpenWindow()) memo->Reload();
 }

@@ -11,6 +11,8 @@
 #include "platform/local_clock.h"
 #include "ui/host/headless_host.h"
 #include "ui/host/native_host.h"
+#include "windows/memo_window.h"
+#include "windows/note_window.h"
 #include "windows/soft_box_window.h"
 
 using namespace DuiLib;
@@ -38,6 +40,8 @@ CalendarWindow* OpenMainWindow() {
 void CloseRemainingWindows(CalendarWindow* window, HWND handle) {
   if (CWindowWnd::FromHandle(handle) == window) delete window;
   SoftBoxWindow::DestroyOpenBoxes();
+  NoteWindow::DestroyOpenWindows();  // each saves what it can first
+  MemoWindow::DestroyOpenWindow();
 }
 
 void WarnIfNoAlmanac() {

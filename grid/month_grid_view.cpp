@@ -27,6 +27,8 @@ void MonthGridView::FindControls(CPaintManagerUI& manager) {
   lblJi_ = label(L"lbl_ji");
   lblFestival_ = label(L"lbl_festival");
   calGrid_ = dynamic_cast<CContainerUI*>(manager.FindControl(kCalendarContainer));
+  btnNotePad_ = manager.FindControl(L"btn_notePad");
+  noteMark_ = manager.FindControl(L"lbl_note_mark");
 }
 
 void MonthGridView::BuildDayCells() {

@@ -18,8 +18,9 @@ SoftBoxWindow::SoftBoxWindow() { LiveBoxes().insert(this); }
 
 SoftBoxWindow::~SoftBoxWindow() { LiveBoxes().erase(this); }
 
-SoftBoxWindow* SoftBoxWindow::Open() {
+SoftBoxWindow* SoftBoxWindow::Open(ToolActions actions) {
   auto* box = new SoftBoxWindow;
+  box->actions = std::move(actions);
   if (box->Create(nullptr, L"应用", UI_WNDSTYLE_FRAME, 0, 0, 0, 526, 526) == nullptr) {
     // No native window, so no final message will come: the object is ours to free.
     delete box;
@@ -49,8 +50,9 @@ void SoftBoxWindow::Notify(TNotifyUI& msg) {
     SetToolRowVisible(false, msg.pSender, L"btn_tools_unfold");
   } else if (name == L"btn_tools_unfold") {
     SetToolRowVisible(true, msg.pSender, L"btn_tools_fold");
+  } else if (auto const action = actions.find(name); action != actions.end() && action->second) {
+    action->second();
   }
-  // The nine tool buttons have no action yet.
 }
 
 void SoftBoxWindow::SetToolRowVisible(bool visible, CControlUI* clicked, std::wstring_view shown) {

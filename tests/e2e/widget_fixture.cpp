@@ -3,6 +3,8 @@
 #include "grid/almanac_errors.h"
 #include "grid/grid_constants.h"
 #include "platform/command_runner.h"
+#include "windows/memo_window.h"
+#include "windows/note_window.h"
 #include "windows/soft_box_window.h"
 
 namespace e2e {
@@ -81,6 +83,8 @@ void WidgetTest::SetUp() {
 void WidgetTest::TearDown() {
   if (WindowAlive()) window->DestroyWindow();  // its final message deletes it
   SoftBoxWindow::DestroyOpenBoxes();
+  NoteWindow::DestroyOpenWindows();
+  MemoWindow::DestroyOpenWindow();
   platform::SetCommandRunner([](const std::string& line) {
     ADD_FAILURE() << "a command ran after the test: " << line;
     return -1;

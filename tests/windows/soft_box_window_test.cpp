@@ -86,6 +86,14 @@ TEST_F(SoftBoxTest, ToolButtonsChangeNothing) {
   EXPECT_FALSE(host.QuitPosted());
 }
 
+TEST_F(SoftBoxTest, AToolWithAnActionStartsIt) {
+  std::vector<std::wstring> started;
+  auto* box = SoftBoxWindow::Open({{L"btn_tools_memo", [&] { started.push_back(L"memo"); }}});
+  Click(box, L"btn_tools_memo");
+  Click(box, L"btn_tools_clock");
+  EXPECT_EQ(started, std::vector<std::wstring>{L"memo"});
+}
+
 TEST_F(SoftBoxTest, AWindowManagerCloseDeletesTheBox) {
   auto* box = SoftBoxWindow::Open();
   host.Deliver(box->GetHWND(), WM_CLOSE, 0, 0);
