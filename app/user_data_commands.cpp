@@ -5,13 +5,10 @@
 #include <string>
 
 #include "almanac/cpp_sqlite3_exception.h"
+#include "almanac/ical_calendar.h"
 #include "almanac/user_store.h"
 #include "lunar/supported_years.h"
 #include "platform/user_files.h"
-
-#if defined(WANNIANLI_HAS_ICAL)
-#include "almanac/ical_calendar.h"
-#endif
 
 namespace app {
 namespace {
@@ -47,8 +44,6 @@ int ForgetHolidays(std::string_view yearText, std::ostream& out, std::ostream& e
   }
   return 0;
 }
-
-#if defined(WANNIANLI_HAS_ICAL)
 
 bool Usable(const CalendarEvent& event) { return event.allDay && lunar::IsSupportedYear(event.start.year); }
 
@@ -176,8 +171,6 @@ int ImportHolidays(const std::string& path, std::ostream& out, std::ostream& err
   return 0;
 }
 
-#endif
-
 }  // namespace
 
 bool IsUserDataCommand(std::string_view option) {
@@ -195,14 +188,9 @@ int RunUserDataCommand(std::span<const std::string_view> arguments, std::ostream
   }
   std::string const value(arguments[1]);
   if (option == "--forget-holidays") return ForgetHolidays(value, out, err);
-#if defined(WANNIANLI_HAS_ICAL)
   if (option == "--export-notes") return ExportNotes(value, out, err);
   if (option == "--import-notes") return ImportNotes(value, out, err);
   return ImportHolidays(value, out, err);
-#else
-  err << "wannianli: " << option << ": this build reads and writes no iCalendar files (built without libical)\n";
-  return 2;
-#endif
 }
 
 }  // namespace app
