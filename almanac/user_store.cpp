@@ -12,6 +12,7 @@
 #include <sqlite3.h>
 
 #include "almanac/cpp_sqlite3.h"
+#include "platform/executable_path.h"
 #include "platform/file_identity.h"
 #include "platform/user_files.h"
 
@@ -92,6 +93,10 @@ T ReadStore(const std::string& path, T empty, Read&& read) {
 
 // Opens (creating when missing) and brings the schema forward in one transaction.
 void OpenForWriting(CppSQLite3DB& db, const std::string& path) {
+  if (path.empty()) {
+    // SQLite would take an empty name for a temporary database and lose every change with it.
+    throw CppSQLite3Exception(SQLITE_CANTOPEN, "no folder for the user's data (set HOME, or WANNIANLI_DATA_DIR)");
+  }
   if (std::string problem = platform::MakeFolders(platform::FolderOf(path)); !problem.empty()) {
     throw CppSQLite3Exception(SQLITE_CANTOPEN, problem.c_str());
   }
@@ -148,8 +153,10 @@ std::string YearOf(const std::string& date) { return date.substr(0, 4); }
 
 }  // namespace
 
-UserStore::UserStore(std::string folder) : path(folder.empty() ? std::string() : folder + "/user.db") {
-  if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) path = folder + "user.db";
+UserStore::UserStore(std::string folder) {
+  if (folder.empty()) return;  // no home to name: nothing to read, and a write says so
+  if (folder.back() != '/' && folder.back() != platform::PathSeparator()) folder += platform::PathSeparator();
+  path = folder + "user.db";
 }
 
 UserStore::UserStore() : UserStore(platform::UserDataFolder()) {}
