@@ -15,6 +15,7 @@
 #include "platform/executable_path.h"
 #include "platform/file_identity.h"
 #include "platform/user_files.h"
+#include "platform/user_folders.h"
 
 namespace {
 
@@ -159,7 +160,7 @@ UserStore::UserStore(std::string folder) {
   path = folder + "user.db";
 }
 
-UserStore::UserStore() : UserStore(platform::UserDataFolder()) {}
+UserStore::UserStore() : UserStore(platform::DataFolder()) {}
 
 std::optional<UserNote> UserStore::NoteOn(const std::string& date) {
   return ReadStore(path, std::optional<UserNote>(), [&](CppSQLite3DB& db) { return NoteOnDate(db, date); });

@@ -1,5 +1,5 @@
 #pragma once
-// The user's own store, user.db in the user data folder (platform/user_files.h): notes on any day and the
+// The user's own store, user.db in the user data folder (platform/user_folders.h): notes on any day and the
 // holiday schedules the user imported. It lives apart from the read-only almanac and never shares a
 // connection with it.
 //

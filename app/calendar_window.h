@@ -77,6 +77,11 @@ class CalendarWindow : public DuiLib::WindowImplBase {
 
   const grid::MonthGridView& Grid() const { return monthGrid; }
 
+  // The form 收起 / 展开 switch between: the header alone (shrunk) or the whole widget. The widget's saved
+  // place restores it.
+  void SetShrunk(bool shrink);
+  bool IsShrunk() const { return shrunk; }
+
   DuiLib::CDuiString GetSkinFolder() override { return L"skin\\"; }
   DuiLib::CDuiString GetSkinFile() override { return L"main.xml"; }
 
@@ -103,6 +108,7 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   void ShowPickedMonth();  // "itemselect": day 1 of the month the pickers name
   void ShrinkWindow(DuiLib::CControlUI* clicked);
   void EnlargeWindow(DuiLib::CControlUI* clicked);
+  bool shrunk = false;
   void ConfirmShutdown();
   void ApplyMidnightRule(const DateTimeRecord& today);
   // The note marks again, after a note window saved or deleted.

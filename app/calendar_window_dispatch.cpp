@@ -63,7 +63,16 @@ void CalendarWindow::Dispatch(TNotifyUI& msg) {
   // "killfocus", "return", "select_list_item", "textchanged", "keydown" and any other type: nothing.
 }
 
+void CalendarWindow::SetShrunk(bool shrink) {
+  if (shrink == shrunk) return;
+  if (auto* button = m_PaintManager.FindControl(shrink ? L"btn_suoxiao" : L"btn_fangda")) {
+    if (shrink) ShrinkWindow(button);
+    else EnlargeWindow(button);
+  }
+}
+
 void CalendarWindow::ShrinkWindow(CControlUI* clicked) {
+  shrunk = true;
   RECT rc;
   GetWindowRect(GetHWND(), &rc);
   if (auto* root = m_PaintManager.FindControl(L"root_bg")) {
@@ -77,6 +86,7 @@ void CalendarWindow::ShrinkWindow(CControlUI* clicked) {
 }
 
 void CalendarWindow::EnlargeWindow(CControlUI* clicked) {
+  shrunk = false;
   RECT rc;
   GetWindowRect(GetHWND(), &rc);
   // The flat colour stays underneath; the image covers it.

@@ -3,6 +3,7 @@
 //   wannianli                                        the widget
 //   wannianli [--today YYYY-MM-DD] [--snapshot FILE.png]
 //   wannianli --info FROM [TO]
+//   wannianli --help | --version                     usage or version on standard output, status 0
 #include <functional>
 #include <iosfwd>
 #include <optional>

@@ -8,7 +8,7 @@
 #include "almanac/ical_calendar.h"
 #include "almanac/user_store.h"
 #include "lunar/supported_years.h"
-#include "platform/user_files.h"
+#include "platform/atomic_file.h"
 
 namespace app {
 namespace {
@@ -56,7 +56,7 @@ int ExportNotes(const std::string& path, std::ostream& out, std::ostream& err) {
     return StoreFailed(store, error, err);
   }
   std::vector<UserNote> const oldestFirst(notes.rbegin(), notes.rend());
-  if (std::string problem = platform::WriteFileReplacing(path, WriteNotesCalendar(oldestFirst)); !problem.empty()) {
+  if (std::string problem = platform::WriteFileAtomically(path, WriteNotesCalendar(oldestFirst)); !problem.empty()) {
     err << "wannianli: --export-notes: " << problem << "\n";
     return 1;
   }

@@ -5,10 +5,15 @@
 
 #include "almanac/almanac_store.h"
 #include "app/calendar_window.h"
+#include "app/raise_on_request.h"
+#include "app/remembered_place.h"
 #include "grid/almanac_errors.h"
+#include "platform/executable_path.h"
 #include "platform/fatal_error.h"
 #include "platform/file_identity.h"
 #include "platform/local_clock.h"
+#include "platform/resource_folder.h"
+#include "platform/single_instance.h"
 #include "ui/host/headless_host.h"
 #include "ui/host/native_host.h"
 #include "windows/memo_window.h"
@@ -20,19 +25,23 @@ using namespace DuiLib;
 namespace app {
 namespace {
 
-// The main window, or null after a skin error (which the framework has reported, naming the file). A
-// window whose skin failed has no native window and gets no final message, so it is freed here. A
-// double-clicked wannianli.exe has no standard error to read the report on: it also gets a message box.
-CalendarWindow* OpenMainWindow() {
+// The main window, not shown yet, or null after a skin error (which the framework has reported, naming
+// the file). A window whose skin failed has no native window and gets no final message, so it is freed
+// here. A double-clicked wannianli.exe has no standard error to read the report on: it also gets a
+// message box.
+CalendarWindow* CreateMainWindow() {
   auto* window = new CalendarWindow(grid::WidgetAlmanacLookups());
-  if (window->Create(nullptr, L"CalendarWindow", UI_WNDSTYLE_FRAME, 0, 0, 0, 336, 494) == nullptr) {
+  if (window->Create(nullptr, kWidgetTitle, UI_WNDSTYLE_FRAME, 0, 0, 0, 336, 494) == nullptr) {
     if (!window->GetSkinError().empty()) platform::ReportFatalError("wannianli: " + window->GetSkinError());
     delete window;
     return nullptr;
   }
-  window->CenterWindow();
-  window->ShowWindow(true, true);
   return window;
+}
+
+std::string WindowIconFile() {
+  char const s = platform::PathSeparator();
+  return platform::ResourceFolder() + "skin" + s + "wannianli.png";
 }
 
 // After the loop: the main window is still there when "btn_close" ended it (a window-manager close has
@@ -54,7 +63,10 @@ int Snapshot(const std::string& file) {
   HeadlessHost host;
   InstallHost(&host);
   int status = 1;
-  if (auto* window = OpenMainWindow()) {
+  // Always where a first start opens it, whatever place the user's settings hold.
+  if (auto* window = CreateMainWindow()) {
+    window->CenterWindow();
+    window->ShowWindow(true, true);
     HWND const handle = window->GetHWND();
     host.RunUntilIdle();
     if (host.SavePng(handle, file)) status = 0;
@@ -66,13 +78,28 @@ int Snapshot(const std::string& file) {
 }
 
 int Interactive() {
+  // Before anything slow: a later start only asks the running widget to come to the front.
+  platform::SingleInstance instance(WidgetInstanceIdentity());
+  if (instance.GetRole() == platform::SingleInstance::Role::later) {
+    if (!instance.AskFirstToRaise()) std::cerr << "wannianli: already running, but the running widget did not answer\n";
+    return 0;
+  }
+  if (!instance.Problem().empty()) {
+    std::cerr << "wannianli: " << instance.Problem() << "; a second start would open a second widget\n";
+  }
   std::unique_ptr<IHost> host = CreateNativeHost();
   if (!host) return 1;  // the reason is on standard error
   InstallHost(host.get());
   int status = 1;
-  if (auto* window = OpenMainWindow()) {
+  RememberedPlace place(SettingsFilePath(), std::cerr);
+  if (auto* window = CreateMainWindow()) {
     HWND const handle = window->GetHWND();
+    host->SetWindowIcon(handle, WindowIconFile());
+    place.Apply(*window);
+    window->ShowWindow(true, true);
+    RaiseOnRequest const raiser(instance, *window);
     status = CPaintManagerUI::MessageLoop();
+    place.Save();
     CloseRemainingWindows(window, handle);
   }
   InstallHost(nullptr);

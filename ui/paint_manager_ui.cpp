@@ -6,6 +6,7 @@
 
 #include "platform/code_page.h"
 #include "platform/executable_path.h"
+#include "platform/resource_folder.h"
 #include "ui/control_ui.h"
 #include "ui/dispatch_guard.h"
 #include "ui/host/host.h"
@@ -53,7 +54,7 @@ void CPaintManagerUI::SetInstancePath(const std::string& folder) {
 
 std::string CPaintManagerUI::GetInstancePath() {
   if (InstancePathOverride()) return *InstancePathOverride();
-  return DirectoryOf(platform::ExecutablePath());
+  return platform::ResourceFolder();
 }
 
 int CPaintManagerUI::MessageLoop() {

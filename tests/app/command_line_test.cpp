@@ -57,7 +57,8 @@ TEST(WidgetCommandLine, BadArgumentsGetOneLineNamingThemAndStatus2) {
       {{"--today", "1900-12-31"}, "1900-12-31 lies outside 1901-2050"},
       {{"--today", "2051-01-01"}, "2051-01-01 lies outside 1901-2050"},
       {{"--today", "2015-02-19", "--today", "2015-02-20"}, "--today given twice"},
-      {{"--help"}, "unknown argument '--help'"},
+      {{"--hlep"}, "unknown argument '--hlep'"},
+      {{"--today", "2015-02-19", "--help"}, "unknown argument '--help'"},
       {{"--today", "2015-02-19", "--info", "2015-02-19"}, "unknown argument '--info'"},
       {{"extra"}, "unknown argument 'extra'"},
   };
@@ -68,6 +69,16 @@ TEST(WidgetCommandLine, BadArgumentsGetOneLineNamingThemAndStatus2) {
     EXPECT_TRUE(run.widgetRuns.empty());
     EXPECT_THAT(run.err, HasSubstr(c.mentions));
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << "one line";
+  }
+}
+
+TEST(WidgetCommandLine, HelpAndVersionGoToStandardOutputWithStatus0) {
+  for (std::string_view option : {"--help", "--version"}) {
+    std::ostringstream out, err;
+    std::vector<std::string_view> const arguments = {option};
+    EXPECT_EQ(app::RunCommandLine(arguments, out, err, {}, [](const app::WidgetOptions&) { return 1; }), 0);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_THAT(out.str(), HasSubstr(option == "--help" ? "usage: wannianli" : "wannianli " WANNIANLI_VERSION));
   }
 }
 

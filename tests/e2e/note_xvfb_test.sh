@@ -23,6 +23,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 export SDL_NO_SIGNAL_HANDLERS=1 WANNIANLI_NO_POWEROFF=1 WANNIANLI_DATA_DIR=$work/data
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
 
 timeout -k 5 60 "$program" --today 2015-02-19 &
 app_pid=$!
@@ -42,8 +44,8 @@ wait_window() {
   done
   echo "$w"
 }
-main=$(wait_window CalendarWindow)
-[ -n "$main" ] || fail "no CalendarWindow appeared"
+main=$(wait_window 万年历)
+[ -n "$main" ] || fail "no widget window (万年历) appeared"
 sleep 0.5
 xdotool mousemove --window "$main" 222 14 click 1  # 记事本 in the header
 note=$(wait_window 记事本)

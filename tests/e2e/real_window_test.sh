@@ -4,7 +4,14 @@
 #     clicks "next month" with xdotool, checks that the screenshot changed where the grid is and not in
 #     the weekday row, then closes the widget with its close button and expects exit status 0;
 #   real_window_test.sh PATH/TO/wannianli wm-close
-#     under a window manager (openbox), closes the widget with Alt+F4 and expects exit status 0.
+#     under a window manager (openbox), closes the widget with Alt+F4 and expects exit status 0;
+#   real_window_test.sh PATH/TO/wannianli second-start
+#     under openbox, with another program's window active on top, a second start ends with status 0 at
+#     once, leaves one widget, and that widget is then the top and active window; --info meanwhile runs;
+#   real_window_test.sh PATH/TO/wannianli reopen
+#     under openbox, the widget moved with xdotool and shrunk, closed, and started again reopens there,
+#     shrunk.
+# The runtime and settings folders are the test's own (XDG_RUNTIME_DIR, XDG_CONFIG_HOME).
 set -euo pipefail
 program=$1
 mode=${2:-next-month}
@@ -12,8 +19,10 @@ work=$(mktemp -d)
 xvfb_pid=""
 wm_pid=""
 app_pid=""
+other_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null || true
   [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
@@ -30,25 +39,33 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-if [ "$mode" = wm-close ]; then
+if [ "$mode" != next-month ]; then
   openbox --sm-disable >/dev/null 2>&1 &
   wm_pid=$!
   sleep 1
 fi
 
 export SDL_NO_SIGNAL_HANDLERS=1 WANNIANLI_NO_POWEROFF=1
-timeout -k 5 60 "$program" --today 2015-02-19 &
-app_pid=$!
+mkdir -m 700 "$work/runtime" "$work/config"
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 
-# The shown window (a search may also meet windows SDL makes and drops while it starts).
-find_window() { xdotool search --onlyvisible --name '^CalendarWindow$' 2>/dev/null | tail -n1 || true; }
-window=""
-for _ in $(seq 100); do
-  window=$(find_window)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no CalendarWindow appeared"
+# The shown window, by its X11 class (a search may also meet windows SDL makes and drops while it starts).
+find_window() { xdotool search --onlyvisible --class '^wannianli$' 2>/dev/null | tail -n1 || true; }
+start_widget() {
+  timeout -k 5 60 "$program" --today 2015-02-19 &
+  app_pid=$!
+  window=""
+  for _ in $(seq 100); do
+    window=$(find_window)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no wannianli window appeared"
+}
+start_widget
+# What window managers and task bars show: the title 万年历, the class the desktop entry names.
+xprop -id "$window" _NET_WM_NAME | grep -q '= "万年历"$' || fail "the title is not 万年历: $(xprop -id "$window" _NET_WM_NAME)"
+xprop -id "$window" WM_CLASS | grep -q '= "wannianli", "wannianli"$' || fail "WM_CLASS: $(xprop -id "$window" WM_CLASS)"
 # The window is shown once it has its size.
 finish() {
   local status=0
@@ -67,6 +84,73 @@ if [ "$mode" = wm-close ]; then
   done
   finish "Alt+F4"
   echo "real window test: closed by the window manager with status 0"
+  exit 0
+fi
+
+# Clicks a spot of the window (client coordinates) once the pointer has rested on it.
+click_at() {
+  xdotool mousemove --window "$window" "$1" "$2"
+  sleep 0.3
+  xdotool click 1
+}
+# The top window and the active one, as the window manager says.
+top_window() { xprop -root _NET_CLIENT_LIST_STACKING | awk '{print $NF}'; }
+active_window() { xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'; }
+hex() { printf '0x%x' "$1"; }
+
+if [ "$mode" = second-start ]; then
+  # Another program's window, active and on top of the widget.
+  xcalc -geometry +0+0 >/dev/null 2>&1 &
+  other_pid=$!
+  other=""
+  for _ in $(seq 50); do
+    other=$(xdotool search --onlyvisible --class '^xcalc$' 2>/dev/null | tail -n1 || true)
+    [ -n "$other" ] && break
+    sleep 0.1
+  done
+  [ -n "$other" ] || fail "xcalc did not appear"
+  xdotool windowactivate --sync "$other"
+  [ "$(active_window)" = "$(hex "$other")" ] && [ "$(top_window)" = "$(hex "$other")" ] ||
+    fail "xcalc is not the active top window before the second start"
+  # Options that never open a widget are not held up by the running one.
+  timeout 10 "$program" --info 2015-10-01 >/dev/null || fail "--info failed while the widget runs"
+  second_status=0
+  timeout 10 "$program" --today 2015-02-19 || second_status=$?
+  [ "$second_status" = 0 ] || fail "the second start ended with status $second_status"
+  raised=no
+  for _ in $(seq 50); do
+    if [ "$(active_window)" = "$(hex "$window")" ] && [ "$(top_window)" = "$(hex "$window")" ]; then
+      raised=yes
+      break
+    fi
+    sleep 0.1
+  done
+  [ "$raised" = yes ] || fail "the widget was not brought to the front (active $(active_window), top $(top_window))"
+  widgets=$(xdotool search --onlyvisible --class '^wannianli$' | wc -l)
+  [ "$widgets" = 1 ] || fail "$widgets widget windows after the second start"
+  click_at 318 14
+  finish "btn_close"
+  echo "real window test: the second start ended with status 0 and raised the first"
+  exit 0
+fi
+
+if [ "$mode" = reopen ]; then
+  settings=$XDG_CONFIG_HOME/wannianli/settings.ini
+  xdotool windowmove --sync "$window" 100 150
+  click_at 294 14  # "btn_suoxiao" (282..306 x 2..26): shrink to the header
+  for _ in $(seq 50); do
+    grep -q '^x=100$' "$settings" 2>/dev/null && grep -q '^form=shrunk$' "$settings" && break
+    sleep 0.1
+  done
+  grep -q '^y=150$' "$settings" || fail "the place was not saved: $(cat "$settings" 2>&1)"
+  click_at 318 14
+  finish "btn_close"
+  start_widget
+  eval "$(xdotool getwindowgeometry --shell "$window")"  # X Y WIDTH HEIGHT
+  [ "$X,$Y,$HEIGHT" = "100,150,128" ] || fail "reopened at $X,$Y with height $HEIGHT, not 100,150 shrunk (128)"
+  click_at 318 14
+  finish "btn_close"
+  echo "real window test: reopened shrunk at 100,150 where it was left"
   exit 0
 fi
 

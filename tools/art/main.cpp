@@ -1,5 +1,7 @@
-// wannianli-art: draws every image of the skin.
+// wannianli-art: draws every image of the skin, or the program's icon set.
 //   wannianli-art SKIN_DIR [PREVIEW_DIR]
+//   wannianli-art --icons ICON_DIR APP_ID
+#include "app_icon.h"
 #include "canvas.h"
 #include "piece.h"
 #include "preview.h"
@@ -7,13 +9,19 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <string_view>
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::cerr << "usage: wannianli-art SKIN_DIR [PREVIEW_DIR]\n";
+  bool const icons = argc == 4 && std::string_view(argv[1]) == "--icons";
+  if (!icons && (argc < 2 || argc > 3)) {
+    std::cerr << "usage: wannianli-art SKIN_DIR [PREVIEW_DIR] | wannianli-art --icons ICON_DIR APP_ID\n";
     return 2;
   }
   try {
+    if (icons) {
+      art::write_app_icons(argv[2], argv[3]);
+      return 0;
+    }
     const std::filesystem::path skin = argv[1];
     std::filesystem::create_directories(skin);
     for (const art::Piece& piece : art::all_pieces()) {

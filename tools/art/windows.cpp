@@ -1,4 +1,5 @@
 // Window backgrounds: the main window, the tool box and the city window.
+#include "app_icon.h"
 #include "layout.h"
 #include "piece.h"
 #include "shapes.h"
@@ -100,6 +101,8 @@ Pieces window_pieces() {
        [](cairo_t* cr) { almanac_mark(cr, "宜", palette::yi); }},
       {"almanac_ji.png", static_cast<int>(layout::ji_mark.w), static_cast<int>(layout::ji_mark.h),
        [](cairo_t* cr) { almanac_mark(cr, "忌", palette::ji); }},
+      // The window icon the program hands to the window manager.
+      {kWindowIconName, kWindowIconSize, kWindowIconSize, [](cairo_t* cr) { draw_app_icon(cr, kWindowIconSize); }},
   };
 }
 

@@ -36,7 +36,9 @@
 // * Windows are borderless: the outer rectangle is the client area placed on the screen.
 // * All calls happen on the one UI thread.
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/ui_defs.h"
 
@@ -71,10 +73,17 @@ class IHost {
   virtual bool IsNativeWindowVisible(HWND window) = 0;
   // Moves and resizes (screen rectangle); sends WM_MOVE / WM_SIZE for what changed.
   virtual void SetWindowRect(HWND window, const RECT& outer) = 0;
+  // The outer rectangle; for a minimised window the one it is restored to.
   virtual RECT GetWindowRect(HWND window) = 0;
+  // Brings the window to the front and gives it the focus, restoring it first when it is minimised.
   virtual void RaiseWindow(HWND window) = 0;
   // The usable screen area of the display showing the window (or the primary display for null).
   virtual RECT GetWorkArea(HWND window) = 0;
+  // The usable areas of every screen, the primary one first (a host that knows one screen: that one).
+  virtual std::vector<RECT> GetWorkAreas() { return {GetWorkArea(nullptr)}; }
+  // The picture window managers and task bars show for the window, from a PNG file; a host that takes its
+  // icon elsewhere (the Win32 host: the program's icon resource) ignores it.
+  virtual void SetWindowIcon(HWND /*window*/, const std::string& /*pngFile*/) {}
   // While captured, pointer messages go to this window even outside it.
   virtual void SetMouseCapture(HWND window, bool capture) = 0;
 

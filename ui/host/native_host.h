@@ -13,6 +13,9 @@
 
 namespace DuiLib {
 
+// The class of the Win32 host's windows; a later start of the program finds the running one by it.
+inline constexpr wchar_t kNativeWindowClass[] = L"WannianliWindow";
+
 std::unique_ptr<IHost> CreateNativeHost();
 
 }  // namespace DuiLib

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "ui/host/sdl_host_impl.h"
+#include "ui/render/png_pixels.h"
 
 namespace DuiLib {
 
@@ -139,7 +140,10 @@ RECT SdlHost::GetWindowRect(HWND window) {
 }
 
 void SdlHost::RaiseWindow(HWND window) {
-  if (NativeWindow* w = Find(window)) SDL_RaiseWindow(w->Sdl());
+  NativeWindow* w = Find(window);
+  if (w == nullptr) return;
+  if ((SDL_GetWindowFlags(w->Sdl()) & SDL_WINDOW_MINIMIZED) != 0) SDL_RestoreWindow(w->Sdl());
+  SDL_RaiseWindow(w->Sdl());  // on X11 also asks the window manager to activate it
 }
 
 RECT SdlHost::GetWorkArea(HWND window) {
@@ -150,6 +154,31 @@ RECT SdlHost::GetWorkArea(HWND window) {
     return RECT{0, 0, 1024, 768};
   }
   return RECT{area.x, area.y, area.x + area.w, area.y + area.h};
+}
+
+std::vector<RECT> SdlHost::GetWorkAreas() {
+  std::vector<RECT> areas;
+  for (int display = 0; display < SDL_GetNumVideoDisplays(); ++display) {
+    SDL_Rect area{};
+    if (SDL_GetDisplayUsableBounds(display, &area) != 0 && SDL_GetDisplayBounds(display, &area) != 0) continue;
+    areas.push_back(RECT{area.x, area.y, area.x + area.w, area.y + area.h});
+  }
+  return areas;
+}
+
+void SdlHost::SetWindowIcon(HWND window, const std::string& pngFile) {
+  NativeWindow* w = Find(window);
+  if (w == nullptr) return;
+  auto pixels = LoadPngPixels(pngFile);
+  if (!pixels) {
+    std::fprintf(stderr, "wannianli: cannot read the window icon %s\n", pngFile.c_str());
+    return;
+  }
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(pixels->argb.data(), pixels->width, pixels->height, 32,
+                                                         pixels->width * 4, SDL_PIXELFORMAT_ARGB8888);
+  if (icon == nullptr) return;
+  SDL_SetWindowIcon(w->Sdl(), icon);  // SDL keeps its own copy
+  SDL_FreeSurface(icon);
 }
 
 void SdlHost::SetMouseCapture(HWND window, bool capture) {

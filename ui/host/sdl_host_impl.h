@@ -51,6 +51,8 @@ class SdlHost final : public IHost {
   RECT GetWindowRect(HWND window) override;
   void RaiseWindow(HWND window) override;
   RECT GetWorkArea(HWND window) override;
+  std::vector<RECT> GetWorkAreas() override;
+  void SetWindowIcon(HWND window, const std::string& pngFile) override;
   void SetMouseCapture(HWND window, bool capture) override;
   void InvalidateWindow(HWND window) override;
   ICanvas* BeginPaint(HWND window) override;

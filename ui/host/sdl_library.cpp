@@ -16,6 +16,9 @@ Library::Library() {
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   // A widget must not switch off the screen saver.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  // The X11 class (WM_CLASS) that desktop entries match with StartupWMClass, whatever the executable is
+  // called. SDL reads it from its environment when video starts; a value the user set stays.
+  SDL_setenv("SDL_VIDEO_X11_WMCLASS", "wannianli", 0);
   // Before SDL_Init: SDL's X11 driver chains its own handler to the one it finds, and puts that one back
   // when it quits — which is when a stale-window error is often flushed.
   KeepRunningOnXErrors();

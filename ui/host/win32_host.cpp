@@ -5,6 +5,7 @@
 #include <windows.h>
 #undef PostMessage
 
+#include "ui/host/native_host.h"
 #include "ui/render/gdiplus_canvas.h"
 
 namespace {
@@ -27,13 +28,27 @@ struct Win32Host::Window {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"WannianliWindow";
+constexpr const wchar_t* kWindowClass = kNativeWindowClass;
+// The program's icon resource (app/resources/wannianli.rc); a test program without one gets the default.
+constexpr ::WORD kIconResource = 1;
 constexpr wchar_t kQueueClass[] = L"WannianliQueue";
 constexpr ::UINT kPostedMessage = WM_APP + 1;  // to the queue window: deliver the next posted message
 
 ::HWND Native(void* window) { return static_cast<::HWND>(window); }
 
 RECT FromNative(const ::RECT& rc) { return RECT{rc.left, rc.top, rc.right, rc.bottom}; }
+
+// EnumDisplayMonitors: each screen's work area, the primary screen first.
+::BOOL CALLBACK CollectWorkArea(::HMONITOR monitor, ::HDC, ::LPRECT, ::LPARAM data) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+  auto& areas = *reinterpret_cast<std::vector<RECT>*>(data);
+  RECT const work = FromNative(info.rcWork);
+  if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0) areas.insert(areas.begin(), work);
+  else areas.push_back(work);
+  return TRUE;
+}
 
 void Present(::HDC dc, GdiplusFrame& frame) {
   BITMAPINFO info{};
@@ -157,6 +172,10 @@ Win32Host::Win32Host() {
   windowClass.lpfnWndProc = &Win32HostAccess::WindowProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
 
@@ -239,13 +258,21 @@ void Win32Host::SetWindowRect(HWND window, const RECT& outer) {
 
 RECT Win32Host::GetWindowRect(HWND window) {
   Window* w = Find(window);
+  if (w == nullptr) return RECT{};
+  // A minimised window sits at (-32000, -32000): what counts is where it comes back to.
+  if (IsIconic(w->native)) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (GetWindowPlacement(w->native, &placement)) return FromNative(placement.rcNormalPosition);
+  }
   ::RECT rc{};
-  if (w == nullptr || !::GetWindowRect(w->native, &rc)) return RECT{};
+  if (!::GetWindowRect(w->native, &rc)) return RECT{};
   return FromNative(rc);
 }
 
 void Win32Host::RaiseWindow(HWND window) {
   if (Window* w = Find(window)) {
+    if (IsIconic(w->native)) ShowWindow(w->native, SW_RESTORE);
     BringWindowToTop(w->native);
     SetForegroundWindow(w->native);
   }
@@ -259,6 +286,13 @@ RECT Win32Host::GetWorkArea(HWND window) {
   info.cbSize = sizeof(info);
   if (!GetMonitorInfoW(monitor, &info)) return RECT{};
   return FromNative(info.rcWork);
+}
+
+std::vector<RECT> Win32Host::GetWorkAreas() {
+  std::vector<RECT> areas;
+  EnumDisplayMonitors(nullptr, nullptr, &CollectWorkArea, reinterpret_cast<::LPARAM>(&areas));
+  if (areas.empty()) areas.push_back(GetWorkArea(nullptr));
+  return areas;
 }
 
 void Win32Host::SetMouseCapture(HWND window, bool capture) {

@@ -31,6 +31,7 @@ class Win32Host : public IHost {
   RECT GetWindowRect(HWND window) override;
   void RaiseWindow(HWND window) override;
   RECT GetWorkArea(HWND window) override;
+  std::vector<RECT> GetWorkAreas() override;
   void SetMouseCapture(HWND window, bool capture) override;
   void InvalidateWindow(HWND window) override;
   ICanvas* BeginPaint(HWND window) override;

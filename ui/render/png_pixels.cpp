@@ -1,0 +1,49 @@
+#include "ui/render/png_pixels.h"
+
+#include <cairo.h>
+
+#include <cstring>
+#include <memory>
+
+namespace DuiLib {
+
+std::optional<PngPixels> LoadPngPixels(const std::string& file) {
+  std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> png(
+      cairo_image_surface_create_from_png(file.c_str()), &cairo_surface_destroy);
+  if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
+  // Whatever format the file had, drawn onto one ARGB32 image.
+  int const width = cairo_image_surface_get_width(png.get());
+  int const height = cairo_image_surface_get_height(png.get());
+  std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> image(
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height), &cairo_surface_destroy);
+  std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(image.get()), &cairo_destroy);
+  cairo_set_source_surface(cr.get(), png.get(), 0, 0);
+  cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+  cairo_paint(cr.get());
+  cairo_surface_flush(image.get());
+  if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
+
+  PngPixels pixels;
+  pixels.width = width;
+  pixels.height = height;
+  pixels.argb.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  unsigned char const* data = cairo_image_surface_get_data(image.get());
+  int const stride = cairo_image_surface_get_stride(image.get());
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      std::uint32_t word;
+      std::memcpy(&word, data + static_cast<std::ptrdiff_t>(y) * stride + x * 4, sizeof word);
+      std::uint32_t const a = word >> 24;
+      // cairo premultiplies the colour by the alpha; the consumer wants it back.
+      auto const channel = [&](int shift) {
+        std::uint32_t const c = (word >> shift) & 0xFF;
+        return a == 0 ? 0u : std::min<std::uint32_t>(255, (c * 255 + a / 2) / a);
+      };
+      pixels.argb[static_cast<std::size_t>(y) * width + x] =
+          (a << 24) | (channel(16) << 16) | (channel(8) << 8) | channel(0);
+    }
+  }
+  return pixels;
+}
+
+}  // namespace DuiLib
