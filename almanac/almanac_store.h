@@ -21,7 +21,10 @@ std::string GetAlmanacDbPath();
 // Appends the date's first activity word ("yi" when `yi`, else "ji") when it has one or two, its first two
 // words each followed by one space when it has three or more.
 bool QueryYiJi(std::string& out, bool yi, DateTimeRecord date);
-// Sets `out` to the tooltip of the date's month and day followed by " " and the month-day key.
+// Appends every activity word of the date ("yi" when `yi`, else "ji") to `out`, in stored order (ids
+// without a word are skipped). Answered from the word list in memory, like QueryYiJi.
+bool QueryYiJiWords(std::vector<std::string>& out, bool yi, DateTimeRecord date);
+// Sets `out` to the tooltip text of the date's month and day; leaves it as it is when the row has none.
 bool QueryFestival(const DateTimeRecord& date, std::string& out);
 // Copies the holiday row (festable<YEAR>) of the date.
 bool QueryFestivalDay(const DateTimeRecord& date, std::string& festival, std::string& picpath,

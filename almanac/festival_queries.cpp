@@ -33,11 +33,9 @@ bool QueryFestival(const DateTimeRecord& date, std::string& out) {
   AlmanacBatch batch;
   AlmanacFile* file = UseAlmanac();
   if (file == nullptr) return false;
+  // The text alone: the month-day key the row is stored under says nothing to the reader.
   std::string festival, datetime;
-  if (file->FestivalTip(MonthDayKey(date), festival, datetime)) {
-    if (!festival.empty()) out = festival;
-    if (!datetime.empty()) out += " " + datetime;
-  }
+  if (file->FestivalTip(MonthDayKey(date), festival, datetime) && !festival.empty()) out = festival;
   return true;
 }
 

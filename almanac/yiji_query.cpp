@@ -18,6 +18,18 @@ bool AppendWord(AlmanacFile& file, const std::string& id, std::string& out) {
 
 }  // namespace
 
+bool QueryYiJiWords(std::vector<std::string>& out, bool yi, DateTimeRecord date) {
+  AlmanacBatch batch;
+  AlmanacFile* file = UseAlmanac();
+  if (file == nullptr) return false;
+  const YiJiRow& row = file->YiJi(DateKey(date));
+  if (!row.found) return true;
+  for (const std::string& id : SplitString(yi ? row.yi : row.ji, ",")) {
+    if (const std::string* word = file->Word(id)) out.push_back(*word);
+  }
+  return true;
+}
+
 bool QueryYiJi(std::string& out, bool yi, DateTimeRecord date) {
   AlmanacBatch batch;
   AlmanacFile* file = UseAlmanac();

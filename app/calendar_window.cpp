@@ -17,7 +17,10 @@ void CalendarWindow::FillMonthGrid(int year, int month, int selectToday, int sel
   monthGrid.FillMonthGrid(year, month, {.today = selectToday != 0, .firstDay = selectFirstDay != 0});
 }
 
-void CalendarWindow::ShowDayDetails(int year, int month, int day) { monthGrid.ShowDayDetails(year, month, day); }
+void CalendarWindow::ShowDayDetails(int year, int month, int day) {
+  monthGrid.ShowDayDetails(year, month, day);
+  UpdateMonthSteps();
+}
 
 void CalendarWindow::RefreshAlmanac(DateTimeRecord record) { monthGrid.RefreshAlmanac(record); }
 

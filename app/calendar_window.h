@@ -7,6 +7,7 @@
 // itself on its final message and ends the message loop (exit status 0). "btn_close" only ends the loop:
 // the program deletes the object afterwards.
 #include <memory>
+#include <string_view>
 
 #include "almanac/date_time_record.h"
 #include "grid/almanac_lookups.h"
@@ -21,6 +22,11 @@ inline constexpr DuiLib::UINT kClockTimerId = 1001;
 inline constexpr DuiLib::UINT kClockTimerMs = 1000;
 // How much the window loses when shrunk to its header, and gets back when enlarged.
 inline constexpr int kShrinkHeight = 366;
+// The header band's flat colour while shrunk (which the header gradient averages to), and without the
+// background picture; the body's colour then.
+inline constexpr DuiLib::DWORD kShrunkHeaderColour = 0xFF278ADF;
+inline constexpr DuiLib::DWORD kBodyColour = 0xFFFFFFFF;
+inline constexpr std::wstring_view kBackgroundImage = L"main_bg.png";
 
 class CalendarWindow : public DuiLib::WindowImplBase {
  public:
@@ -38,7 +44,10 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   void Notify(DuiLib::TNotifyUI& msg) override;
   // WM_NCLBUTTONDBLCLK is swallowed (no maximising); WM_SELECT_DAY selects the cell of its month and day.
   DuiLib::LRESULT HandleMessage(DuiLib::UINT uMsg, DuiLib::WPARAM wParam, DuiLib::LPARAM lParam) override;
-  // Keeps Enter, Escape, Up and Down from the framework's default key handling.
+  // The calendar's keys and wheel, unless a drop-down is open or focused (it keeps its keys): arrows move
+  // the selected day (a day or a week, into a neighbour month like a click on its grey day), PageUp and
+  // PageDown step a month as ‹ and › do, Home goes to today; the wheel over the grid steps months. Keeps
+  // Enter, Escape, Up and Down from the framework's default key handling.
   DuiLib::LRESULT MessageHandler(DuiLib::UINT uMsg, DuiLib::WPARAM wParam, DuiLib::LPARAM lParam,
                                  bool& handled) override;
   // HTCAPTION over the header's bare background, HTCLIENT elsewhere; never a sizing border.
@@ -99,6 +108,20 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   std::shared_ptr<CalendarWindow*> self = std::make_shared<CalendarWindow*>(this);
 
  private:
+  // A header tool and what it starts; null: no function yet (shown disabled, its tooltip says so).
+  struct HeaderTool {
+    std::wstring_view name;
+    void (CalendarWindow::*action)();
+  };
+  static const HeaderTool* FindHeaderTool(std::wstring_view name);
+  void DisableToolsWithoutAction();
+  // ‹ and › look disabled, and do nothing, at the ends of the shown year.
+  void UpdateMonthSteps();
+  // One month back (step -1) or forward inside the shown year; nothing past January or December.
+  void StepMonth(int step);
+  bool HandleCalendarKey(DuiLib::WPARAM key);
+  bool DropDownHasKeys() const;
+
   void Dispatch(DuiLib::TNotifyUI& msg);
   void SelectDay(int month, int day);  // WM_SELECT_DAY: the first cell holding (month, day)
   // FillMonthGrid, noting the date the today marker now stands on.
@@ -106,6 +129,8 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   // The chain after a change of the shown date to (year, month, day).
   void ShowDate(int year, int month, int day, grid::SelectOnFill select);
   void ShowPickedMonth();  // "itemselect": day 1 of the month the pickers name
+  // Without "main_bg.png": a blue header band under the header's controls, a white body.
+  void FallBackIfNoBackground();
   void ShrinkWindow(DuiLib::CControlUI* clicked);
   void EnlargeWindow(DuiLib::CControlUI* clicked);
   bool shrunk = false;

@@ -9,14 +9,6 @@
 
 using namespace DuiLib;
 
-namespace {
-
-// The header band's flat colour while shrunk, which the header gradient averages to.
-constexpr DWORD kShrunkHeaderColour = 0xFF278ADF;
-constexpr std::wstring_view kBackgroundImage = L"main_bg.png";
-
-}  // namespace
-
 void CalendarWindow::Notify(TNotifyUI& msg) {
   grid::NameAlmanacErrors([&] { Dispatch(msg); });
 }
@@ -34,22 +26,19 @@ void CalendarWindow::Dispatch(TNotifyUI& msg) {
     } else if (name == L"btn_fangda") {
       EnlargeWindow(msg.pSender);
     } else if (name == L"btn_up_month") {
-      // Stepping stays inside the shown year: nothing before January.
-      if (auto const shown = monthGrid.ShownMonth(); shown && shown->month != 1) ShowPreviousMonth();
+      StepMonth(-1);
     } else if (name == L"btn_today") {
       GoToToday();
     } else if (name == L"btn_next_month") {
-      if (auto const shown = monthGrid.ShownMonth(); shown && shown->month != 12) ShowNextMonth();
-    } else if (name == L"btn_notePad") {
-      OpenSelectedDayNote();
-    } else if (name == L"btn_screenshot") {
-      // No action yet.
+      StepMonth(+1);
+    } else if (auto const* tool = FindHeaderTool(name)) {
+      if (tool->action != nullptr) (this->*tool->action)();
     } else if (name == L"btn_shutdown") {
       ConfirmShutdown();
     } else if (name == L"btn_app") {
       // The box lives on its own and deletes itself when closed; each click opens one more.
-      SoftBoxWindow::Open({{L"btn_tools_notepad", WhileAlive([](CalendarWindow& w) { w.OpenSelectedDayNote(); })},
-                           {L"btn_tools_memo", WhileAlive([](CalendarWindow& w) { w.OpenMemo(); })}});
+      SoftBoxWindow::Open({WhileAlive([](CalendarWindow& w) { w.OpenSelectedDayNote(); }),
+                           WhileAlive([](CalendarWindow& w) { w.OpenMemo(); })});
     } else if (monthGrid.IsDayCell(msg.pSender)) {
       OnDayCellClick(static_cast<DayOptionUI*>(msg.pSender));
     }
@@ -71,6 +60,44 @@ void CalendarWindow::SetShrunk(bool shrink) {
   }
 }
 
+const CalendarWindow::HeaderTool* CalendarWindow::FindHeaderTool(std::wstring_view name) {
+  // What the header's tools start. A null action: no function yet.
+  static constexpr HeaderTool kTools[] = {
+      {L"btn_notePad", &CalendarWindow::OpenSelectedDayNote},
+      {L"btn_screenshot", nullptr},
+  };
+  for (const auto& tool : kTools)
+    if (tool.name == name) return &tool;
+  return nullptr;
+}
+
+void CalendarWindow::DisableToolsWithoutAction() {
+  for (auto const name : {L"btn_notePad", L"btn_screenshot"}) {
+    auto const* tool = FindHeaderTool(name);
+    auto* control = m_PaintManager.FindControl(name);
+    if (tool == nullptr || tool->action != nullptr || control == nullptr) continue;
+    control->SetEnabled(false);
+    // The skin's tooltip names the tool ("记事本"); it now also says that it does nothing yet.
+    auto const named = control->GetToolTip();
+    control->SetToolTip(named.empty() ? CDuiString(kNotProvidedTip) : named + L"：" + CDuiString(kNotProvidedTip));
+  }
+}
+
+void CalendarWindow::UpdateMonthSteps() {
+  auto const shown = monthGrid.ShownMonth();
+  if (!shown) return;
+  if (auto* previous = m_PaintManager.FindControl(L"btn_up_month")) previous->SetEnabled(shown->month != 1);
+  if (auto* next = m_PaintManager.FindControl(L"btn_next_month")) next->SetEnabled(shown->month != 12);
+}
+
+void CalendarWindow::StepMonth(int step) {
+  // Stepping stays inside the shown year: nothing before January or after December.
+  auto const shown = monthGrid.ShownMonth();
+  if (!shown) return;
+  if (step < 0 && shown->month != 1) ShowPreviousMonth();
+  if (step > 0 && shown->month != 12) ShowNextMonth();
+}
+
 void CalendarWindow::ShrinkWindow(CControlUI* clicked) {
   shrunk = true;
   RECT rc;
@@ -89,8 +116,11 @@ void CalendarWindow::EnlargeWindow(CControlUI* clicked) {
   shrunk = false;
   RECT rc;
   GetWindowRect(GetHWND(), &rc);
-  // The flat colour stays underneath; the image covers it.
-  if (auto* root = m_PaintManager.FindControl(L"root_bg")) root->SetBkImage(kBackgroundImage);
+  // The image covers the whole window; the body's white underneath shows only should it be missing.
+  if (auto* root = m_PaintManager.FindControl(L"root_bg")) {
+    root->SetBkImage(kBackgroundImage);
+    root->SetBkColor(kBodyColour);
+  }
   SetWindowPos(GetHWND(), HWND_TOP, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top + kShrinkHeight,
                SWP_SHOWWINDOW);
   if (auto* shrink = m_PaintManager.FindControl(L"btn_suoxiao")) shrink->SetVisible(true);

@@ -26,7 +26,43 @@ void CalendarWindow::SelectDay(int month, int day) {
   if (cell->IsVisible()) cell->ChooseSelectedImage();
 }
 
+bool CalendarWindow::DropDownHasKeys() const {
+  auto const* focus = m_PaintManager.GetFocus();
+  return m_PaintManager.GetPopup() != nullptr || (focus != nullptr && focus->GetClass() == L"ComboUI");
+}
+
+bool CalendarWindow::HandleCalendarKey(WPARAM key) {
+  auto const offset = SelectionStep(key);
+  if (offset != 0) {
+    // Like a click on that cell: a grey day of a neighbour month shows that month.
+    if (auto* cell = monthGrid.ShownCellBeside(offset)) OnDayCellClick(cell);
+    return true;
+  }
+  switch (key) {
+    case VK_PRIOR: StepMonth(-1); return true;
+    case VK_NEXT: StepMonth(+1); return true;
+    case VK_HOME: GoToToday(); return true;
+    default: return false;
+  }
+}
+
 LRESULT CalendarWindow::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& handled) {
+  if (uMsg == WM_KEYDOWN && !DropDownHasKeys()) {
+    grid::NameAlmanacErrors([&] { handled = HandleCalendarKey(wParam); });
+    if (handled) return 0;
+  }
+  if (uMsg == WM_MOUSEWHEEL && m_PaintManager.GetPopup() == nullptr) {
+    POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};  // a screen point
+    ScreenToClient(GetHWND(), &pt);
+    auto const* cal = monthGrid.Container();
+    auto const delta = GET_WHEEL_DELTA_WPARAM(wParam);
+    if (cal != nullptr && cal->IsVisible() && cal->GetPos().Contains(pt) && delta != 0) {
+      // Up goes back in time, as scrolling up through a list of months would.
+      grid::NameAlmanacErrors([&] { StepMonth(delta > 0 ? -1 : +1); });
+      handled = true;
+      return 0;
+    }
+  }
   if (uMsg != WM_KEYDOWN || IsFilteredKey(wParam)) return 0;
   WindowImplBase::MessageHandler(uMsg, wParam, lParam, handled);
   return 0;

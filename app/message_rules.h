@@ -11,6 +11,18 @@ constexpr bool IsFilteredKey(DuiLib::WPARAM key) {
   return key == DuiLib::VK_RETURN || key == DuiLib::VK_ESCAPE || key == DuiLib::VK_UP || key == DuiLib::VK_DOWN;
 }
 
+// How many cells an arrow key moves the selected day: a day left or right, a week up or down; 0 for other
+// keys.
+constexpr int SelectionStep(DuiLib::WPARAM key) {
+  switch (key) {
+    case DuiLib::VK_LEFT: return -1;
+    case DuiLib::VK_RIGHT: return 1;
+    case DuiLib::VK_UP: return -7;
+    case DuiLib::VK_DOWN: return 7;
+    default: return 0;
+  }
+}
+
 // Whether a control of this class, found under a caption point, is bare background that drags the window.
 // The comparison is exact and case-sensitive: the seven interactive or text classes keep the point.
 constexpr bool IsCaptionBackgroundClass(std::wstring_view className) {

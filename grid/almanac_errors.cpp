@@ -77,6 +77,16 @@ AlmanacLookups SoftAlmanacLookups(AlmanacLookups inner) {
       return false;
     }
   };
+  soft.queryYiJiWords = [f = inner.queryYiJiWords](std::vector<std::string>& out, bool yi, DateTimeRecord date) {
+    auto const kept = out.size();
+    try {
+      return f(out, yi, date);
+    } catch (const CppSQLite3Exception& error) {
+      ReportOnce(error);
+      out.resize(kept);
+      return error.IsBusy() ? AlmanacAnswer::Busy : AlmanacAnswer::Unreadable;
+    }
+  };
   soft.queryFestival = [f = inner.queryFestival](const DateTimeRecord& date, std::string& out) {
     try {
       return f(date, out);

@@ -8,15 +8,27 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "almanac/date_time_record.h"
 
 namespace grid {
 
+// How the almanac answered, for the widget to say why it shows no words.
+enum class AlmanacAnswer {
+  Answered,    // yiji.db answered (possibly with nothing for that day)
+  NoAlmanac,   // there is no yiji.db
+  Unreadable,  // yiji.db cannot be read (corrupt, empty, not a database)
+  Busy,        // another program holds yiji.db locked
+};
+
 struct AlmanacLookups {
   // Appends the date's "yi" (yi = true) or "ji" activity words to `out`.
   std::function<bool(std::string& out, bool yi, DateTimeRecord date)> queryYiJi =
       [](std::string&, bool, DateTimeRecord) { return false; };
+  // Appends every "yi" or "ji" word of the date to `out`, in stored order.
+  std::function<AlmanacAnswer(std::vector<std::string>& out, bool yi, DateTimeRecord date)> queryYiJiWords =
+      [](std::vector<std::string>&, bool, DateTimeRecord) { return AlmanacAnswer::NoAlmanac; };
   // Sets `out` to the month-and-day festival tooltip.
   std::function<bool(const DateTimeRecord& date, std::string& out)> queryFestival =
       [](const DateTimeRecord&, std::string&) { return false; };

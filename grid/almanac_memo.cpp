@@ -35,6 +35,17 @@ AlmanacLookups RememberedAlmanacLookups(AlmanacLookups inner) {
     out += answer.text;
     return answer.found;
   };
+  auto words = std::make_shared<AlmanacMemo<std::tuple<bool, int, int, int>, std::pair<AlmanacAnswer, std::vector<std::string>>>>();
+  remembered.queryYiJiWords = [words, f = inner.queryYiJiWords](std::vector<std::string>& out, bool yi,
+                                                                 DateTimeRecord date) {
+    auto const answer = words->Get({yi, date.year, date.month, date.day}, [&] {
+      std::pair<AlmanacAnswer, std::vector<std::string>> a;
+      a.first = f(a.second, yi, date);
+      return a;
+    });
+    out.insert(out.end(), answer.second.begin(), answer.second.end());
+    return answer.first;
+  };
   auto tips = std::make_shared<AlmanacMemo<DateKey, TextAnswer>>();
   remembered.queryFestival = [tips, f = inner.queryFestival](const DateTimeRecord& date, std::string& out) {
     auto const answer = tips->Get(KeyOf(date), [&] {

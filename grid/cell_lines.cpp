@@ -9,6 +9,8 @@ SecondLine ChooseSecondLine(const lunar::CalendarDay& day) {
   if (!day.lunarFestivalText.empty()) return {Utf8ToWide(day.lunarFestivalText.view()), true};
   if (!day.gregorianFestivalText.empty()) return {Utf8ToWide(day.gregorianFestivalText.view()), true};
   if (!day.solarTermText.empty()) return {ToWide(day.solarTermText.view()), true};
+  // The month's name in place of 初一 shows where lunar months, leap months among them, begin.
+  if (day.lunarDay == 1 && !day.lunarMonthText.empty()) return {ToWide(day.lunarMonthText.view()), false};
   return {ToWide(day.lunarDayText.view()), false};
 }
 

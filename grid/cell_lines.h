@@ -21,7 +21,8 @@ struct CellLines {
   SecondLine second;
 };
 
-// First match wins: lunar festival, Gregorian festival (both UTF-8), solar term, lunar day (both GBK).
+// First match wins: lunar festival, Gregorian festival (both UTF-8), solar term, then the lunar month's
+// name on its first day ("正月", "闰二月") and the lunar day on the others (GBK).
 SecondLine ChooseSecondLine(const lunar::CalendarDay& day);
 
 // The two lines of a stored date; nothing for a date that is not a real Gregorian date (a freshly built
@@ -41,6 +42,17 @@ struct CellTextRects {
 // The cell rectangle shrunk by the text insets; the first line loses its bottom 20 pixels, the second its
 // top 20, so in a 50-pixel cell they overlap by 10.
 CellTextRects CellTextRectsFor(const Rect& item, const Rect& insets);
+
+// Today's marker: a blue box behind the day number, which is then drawn white. 22 x 20 pixels centred
+// in the first line's rectangle (its text is centred there too), clear of the badges in the top-right
+// corner (x 35-46).
+inline constexpr std::uint32_t kTodayMarkColour = 0xFF2C8FE4;
+inline constexpr std::uint32_t kTodayMarkTextColour = 0xFFFFFFFF;
+constexpr Rect TodayMarkRect(const Rect& firstLine) {
+  auto const cx = (firstLine.left + firstLine.right) / 2;
+  auto const cy = (firstLine.top + firstLine.bottom) / 2;
+  return {cx - 11, cy - 10, cx + 11, cy + 10};
+}
 
 // Red FF5757. Written opaque so that no canvas can read the word as "transparent".
 inline constexpr std::uint32_t kHighlightColour = 0xFFFF5757;

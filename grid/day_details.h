@@ -26,14 +26,27 @@ struct DayDetails {
 std::optional<DayDetails> MakeDayDetails(int year, int month, int day);
 
 struct AlmanacTexts {
-  std::wstring yi;  // "lbl_yi"
-  std::wstring ji;  // "lbl_ji"
+  std::wstring yi;     // "lbl_yi": at most two words, 无 without any
+  std::wstring ji;     // "lbl_ji"
+  std::wstring yiTip;  // the 宜 row's tooltip: every word of the day
+  std::wstring jiTip;
 };
 
-// Asks for the "yi" words, then the "ji" words, of the record's date.
+// The rows' texts when yiji.db gave no words because it is missing, unreadable or locked: the widget says
+// so where the words would be.
+inline constexpr std::wstring_view kNoAlmanacText = L"未找到黄历数据库 yiji.db";
+inline constexpr std::wstring_view kUnreadableAlmanacText = L"黄历数据库 yiji.db 无法读取";
+inline constexpr std::wstring_view kBusyAlmanacText = L"黄历数据库被其他程序占用";
+inline constexpr std::wstring_view kNoYiJiText = L"暂无宜忌";
+inline constexpr std::wstring_view kBusyRetryText = L"换一天时再试";
+// A day the almanac lists no word for.
+inline constexpr std::wstring_view kNoWordsText = L"无";
+
+// Asks for the "yi" words, then the "ji" words, of the record's date (the two shown, then every word).
 AlmanacTexts MakeAlmanacTexts(const DateTimeRecord& date, const AlmanacLookups& lookups);
 
-// The month-and-day festival tooltip of a cell's date (empty without one).
+// A cell's tooltip: the Gregorian festival's text of its month and day, its lunar festival and its solar
+// term, one per line (empty on a day with none of them).
 std::wstring FestivalTipFor(const DateTimeRecord& date, const AlmanacLookups& lookups);
 
 struct FestivalPicture {

@@ -43,13 +43,21 @@ void DayOptionUI::PaintText(HDC hDC) {
   auto const rects = grid::CellTextRectsFor({item.left, item.top, item.right, item.bottom},
                                             {padding.left, padding.top, padding.right, padding.bottom});
   auto const toRect = [](const grid::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };
-  CRenderEngine::DrawTextW(hDC, m_pManager, toRect(rects.first), lines->first, colours.first, 2, m_uTextStyle);
+  auto first = colours.first;
+  if (grid::IsToday(date, grid::Today())) {
+    // Today's own marker, drawn over whatever background the day has (rest, worked, selected), so that
+    // today is recognisable in every state and keeps its badge.
+    auto const mark = grid::TodayMarkRect(rects.first);
+    CRenderEngine::DrawColor(hDC, toRect(mark), grid::kTodayMarkColour);
+    first = grid::kTodayMarkTextColour;
+  }
+  CRenderEngine::DrawTextW(hDC, m_pManager, toRect(rects.first), lines->first, first, 2, m_uTextStyle);
   CRenderEngine::DrawTextW(hDC, m_pManager, toRect(rects.second), lines->second.text, colours.second, 3,
                            m_uTextStyle);
 }
 
 void DayOptionUI::ChooseSelectedImage() {
   static const grid::AlmanacLookups noAlmanac;
-  auto const image = grid::ChooseSelectedImageFor(date, grid::Today(), lookups_ != nullptr ? *lookups_ : noAlmanac);
+  auto const image = grid::ChooseSelectedImageFor(date, lookups_ != nullptr ? *lookups_ : noAlmanac);
   if (image) SetSelectedImage(*image);
 }

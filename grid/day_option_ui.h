@@ -13,11 +13,12 @@ class DayOptionUI : public DuiLib::COptionUI {
   explicit DayOptionUI(const grid::AlmanacLookups* lookups = nullptr);
   ~DayOptionUI() override;
 
-  // Converts the stored date again on every paint; a date that is not a real date draws no text.
+  // Converts the stored date again on every paint; a date that is not a real date draws no text. Today's
+  // day number is drawn white on a blue mark.
   void PaintText(DuiLib::HDC hDC) override;
 
-  // The selected image for the stored date: worked day, rest day, or the default image (always the default
-  // on today's cell). Nothing for a date that is not a real date.
+  // The selected image for the stored date: worked day, rest day, or the default image. Nothing for a date
+  // that is not a real date.
   void ChooseSelectedImage();
 
   DateTimeRecord date;  // all zeros until the first fill; a hidden cell keeps the date of its last fill

@@ -65,11 +65,9 @@ GridMarks PlanHolidayMarks(const GridCells& cells, const DateTimeRecord& today, 
   auto const whole = MonthsShownWhole(cells);
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const auto& cell = cells[i];
-    if (IsToday(cell.date, today)) {
-      marks[i].bkImage = kTodayImage;
-      continue;
-    }
-    if (!cell.visible || !IsRealDate(cell.date) || marks[i].bkImage == kTodayImage) continue;
+    // Today keeps its rest-day badge: the cell paints today's own marker over any background.
+    if (IsToday(cell.date, today)) marks[i].bkImage = kTodayImage;
+    if (!cell.visible || !IsRealDate(cell.date)) continue;
     // A month shown whole has all its rows among the cells; a neighbour month's row may lie off the grid.
     auto const rest = listed.contains(KeyOf(cell.date)) ||
                       (!whole.contains({cell.date.year, cell.date.month}) && lookups.queryRestDay(cell.date));
@@ -84,10 +82,8 @@ std::array<bool, kCellCount> WorkedDayCells(const GridCells& cells, const Almana
   return worked;
 }
 
-std::optional<std::wstring_view> ChooseSelectedImageFor(const DateTimeRecord& date, const DateTimeRecord& today,
-                                                        const AlmanacLookups& lookups) {
+std::optional<std::wstring_view> ChooseSelectedImageFor(const DateTimeRecord& date, const AlmanacLookups& lookups) {
   if (!IsRealDate(date)) return std::nullopt;
-  if (IsToday(date, today)) return kDefaultSelectedImage;
   if (lookups.queryWorkedDay(date)) return kWorkedDaySelectedImage;
   if (lookups.queryRestDay(date)) return kRestDaySelectedImage;
   return kDefaultSelectedImage;

@@ -42,19 +42,18 @@ std::vector<int> ListedRestDays(std::string_view holidays, int year, int month);
 // whether a shown cell is a rest day, only for shown days of a month the grid does not show whole (the rows
 // found through the grid cover every day of a month shown whole).
 //
-// Backgrounds: today's cell (shown or not, any month) gets the today image; a shown rest day the rest-day
-// image unless it is today. Other cells keep their background.
+// Backgrounds: today's cell (shown or not, any month) gets the today image, and a shown rest day the
+// rest-day image, today included (the cell paints today's marker itself, so today keeps its badge). Other
+// cells keep their background.
 GridMarks PlanHolidayMarks(const GridCells& cells, const DateTimeRecord& today, const AlmanacLookups& lookups);
 
 // The shown cells that are worked days (asked in cell order). They get the worked-day image after the
 // holiday marks, today's cell included.
 std::array<bool, kCellCount> WorkedDayCells(const GridCells& cells, const AlmanacLookups& lookups);
 
-// The selected image of a cell holding `date`: worked day first, then rest day, else the default image.
-// Today's cell always gets the default image, whatever the cell showed before. Nothing for a date that is
-// not a real Gregorian date.
-std::optional<std::wstring_view> ChooseSelectedImageFor(const DateTimeRecord& date, const DateTimeRecord& today,
-                                                        const AlmanacLookups& lookups);
+// The selected image of a cell holding `date`: worked day first, then rest day, else the default image
+// (today too: its badge stays while it is selected). Nothing for a date that is not a real Gregorian date.
+std::optional<std::wstring_view> ChooseSelectedImageFor(const DateTimeRecord& date, const AlmanacLookups& lookups);
 
 // Whether `date` is a real Gregorian date equal to today's date (the time parts are not compared).
 bool IsToday(const DateTimeRecord& date, const DateTimeRecord& today);

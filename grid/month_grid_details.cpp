@@ -28,6 +28,11 @@ void MonthGridView::RefreshAlmanac(const DateTimeRecord& record) {
   auto const texts = MakeAlmanacTexts(record, almanac_);
   SetText(lblYi_, texts.yi);
   SetText(lblJi_, texts.ji);
+  // Hovering a row, its mark or its words, shows every word of the day.
+  for (auto* control : {static_cast<DuiLib::CControlUI*>(lblYi_), lblYiMark_})
+    if (control != nullptr) control->SetToolTip(texts.yiTip);
+  for (auto* control : {static_cast<DuiLib::CControlUI*>(lblJi_), lblJiMark_})
+    if (control != nullptr) control->SetToolTip(texts.jiTip);
 }
 
 void MonthGridView::RefreshFestivalTips() {

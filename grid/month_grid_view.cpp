@@ -25,6 +25,8 @@ void MonthGridView::FindControls(CPaintManagerUI& manager) {
   comMonth_ = dynamic_cast<CComboUI*>(manager.FindControl(L"com_month"));
   lblYi_ = label(L"lbl_yi");
   lblJi_ = label(L"lbl_ji");
+  lblYiMark_ = manager.FindControl(L"lbl_yi_mark");
+  lblJiMark_ = manager.FindControl(L"lbl_ji_mark");
   lblFestival_ = label(L"lbl_festival");
   calGrid_ = dynamic_cast<CContainerUI*>(manager.FindControl(kCalendarContainer));
   btnNotePad_ = manager.FindControl(L"btn_notePad");
@@ -61,6 +63,16 @@ DayOptionUI* MonthGridView::CellOf(int month, int day) const {
   return nullptr;
 }
 
+DayOptionUI* MonthGridView::ShownCellBeside(int offset) const {
+  for (int i = 1; i <= kCellCount; ++i) {
+    auto const* cell = cells_[i - 1];
+    if (cell == nullptr || !cell->IsSelected() || !cell->IsVisible()) continue;
+    auto* beside = DayCell(i + offset);
+    return beside != nullptr && beside->IsVisible() ? beside : nullptr;
+  }
+  return nullptr;
+}
+
 std::optional<DateTimeRecord> MonthGridView::SelectedShownDate() const {
   for (auto const* cell : cells_)
     if (cell != nullptr && cell->IsSelected() && cell->IsVisible()) return cell->date;
@@ -94,17 +106,12 @@ void MonthGridView::FillMonthGrid(int year, int month, SelectOnFill select) {
     cell->Invalidate();
     cell->SetAttribute(L"textcolor", fill.textColour);
     cell->SetBkImage(fill.bkImage);
-    if (fill.selectAsFirstDay) {
+    if (fill.selectAsFirstDay || fill.selectAsToday) {
       cell->Selected(true);
-      if (cell->IsVisible()) cell->ChooseSelectedImage();
-    }
-    if (fill.isToday) {
+      // The cell may carry the image of a rest or worked day it held in another month.
+      cell->ChooseSelectedImage();
+      // The picture belongs to the selected day: one left from another month would be stale.
       ShowFestivalPicture(cell);
-      if (fill.selectAsToday) {
-        cell->Selected(true);
-        // The cell may carry the image of a rest or worked day it held in another month.
-        if (cell->IsVisible()) cell->ChooseSelectedImage();
-      }
     }
   }
 }

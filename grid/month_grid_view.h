@@ -43,18 +43,19 @@ class MonthGridView {
   bool CellsBuilt() const { return cellsBuilt_; }
   // Hides every cell; dates, colours and images stay.
   void HideAllDayCells();
-  // Lays (year, month) out on the cells and selects what `select` asks for. A month outside 1..12 changes
-  // nothing.
+  // Lays (year, month) out on the cells and selects what `select` asks for, with its selected image and
+  // festival picture. A month outside 1..12 changes nothing.
   void FillMonthGrid(int year, int month, SelectOnFill select);
 
   // Pickers and header labels for a date; an impossible date, or a year outside the supported years,
   // changes nothing.
   void ShowDayDetails(int year, int month, int day);
-  // "lbl_yi" and "lbl_ji" for the record's date (its time part is not used).
+  // "lbl_yi" and "lbl_ji" for the record's date (its time part is not used): the two words shown, every
+  // word as the rows' tooltips, or why the almanac gave none.
   void RefreshAlmanac(const DateTimeRecord& record);
   // Every cell's tooltip: the festival of its month and day (hidden cells too, by their kept dates).
   void RefreshFestivalTips();
-  // "lbl_festival": the holiday picture and name of the cell's date, or nothing.
+  // "lbl_festival": the holiday picture and name of the cell's date (the selected day), or nothing.
   void ShowFestivalPicture(DayOptionUI* cell);
   // Today's marker, the rest-day marks and holiday names as tooltips (over the festival tips), then
   // MarkWorkedDays.
@@ -71,6 +72,9 @@ class MonthGridView {
   // The first cell holding (month, day), shown cells first: hidden cells keep the dates of older fills, and
   // January's hidden leading cells can hold 1 January of another year. Null when none does.
   DayOptionUI* CellOf(int month, int day) const;
+  // The shown cell `offset` places after the selected shown cell (before it when negative), counted row
+  // by row; null when no shown cell is selected or that place is hidden or off the grid.
+  DayOptionUI* ShownCellBeside(int offset) const;
   // The date of the selected cell when it is shown.
   std::optional<DateTimeRecord> SelectedShownDate() const;
   // The selected shown cell chooses its selected image again (it may have been chosen while the cell was
@@ -95,6 +99,8 @@ class MonthGridView {
   DuiLib::CLabelUI* nowLunarMonth_ = nullptr;
   DuiLib::CLabelUI* lblYi_ = nullptr;
   DuiLib::CLabelUI* lblJi_ = nullptr;
+  DuiLib::CControlUI* lblYiMark_ = nullptr;
+  DuiLib::CControlUI* lblJiMark_ = nullptr;
   DuiLib::CLabelUI* lblFestival_ = nullptr;
   DuiLib::CComboUI* comYear_ = nullptr;   // item i: YearOfPickerIndex(i)
   DuiLib::CComboUI* comMonth_ = nullptr;  // item m: month m (item 0 stands for no month)

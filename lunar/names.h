@@ -135,7 +135,7 @@ inline constexpr std::array<std::string_view, 24> SolarTermNames = {
     "\xb6\xac\xd6\xc1",  // 冬至
 };
 
-// Constellations from early January to late December; the first and last are one sign written two ways.
+// Constellations from early January to late December; the first and last are the same sign.
 inline constexpr std::array<std::string_view, 13> ConstellationNames = {
     "\xc4\xa6\xf4\xc9\xd7\xf9",  // 摩羯座
     "\xcb\xae\xc6\xbf\xd7\xf9",  // 水瓶座
@@ -149,7 +149,7 @@ inline constexpr std::array<std::string_view, 13> ConstellationNames = {
     "\xcc\xec\xb3\xd3\xd7\xf9",  // 天秤座
     "\xcc\xec\xd0\xab\xd7\xf9",  // 天蝎座
     "\xc9\xe4\xca\xd6\xd7\xf9",  // 射手座
-    "\xc4\xa7\xf4\xc9\xd7\xf9",  // 魔羯座
+    "\xc4\xa6\xf4\xc9\xd7\xf9",  // 摩羯座
 };
 
 // Single words.

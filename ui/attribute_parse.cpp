@@ -12,11 +12,11 @@ std::wstring_view Trim(std::wstring_view s) {
   return s;
 }
 
-std::optional<std::vector<int>> ParseInts(std::wstring_view text, std::size_t count) {
+std::optional<std::vector<int>> ParseInts(std::wstring_view text, std::size_t count, IntRange range) {
   std::vector<int> values;
-  while (true) {
+  while (values.size() <= count) {
     std::size_t comma = text.find(L',');
-    auto value = ParseInt(text.substr(0, comma));
+    auto value = ParseInt(text.substr(0, comma), range);
     if (!value) return std::nullopt;
     values.push_back(*value);
     if (comma == std::wstring_view::npos) break;
@@ -28,7 +28,7 @@ std::optional<std::vector<int>> ParseInts(std::wstring_view text, std::size_t co
 
 }  // namespace
 
-std::optional<int> ParseInt(std::wstring_view text) {
+std::optional<int> ParseInt(std::wstring_view text, IntRange range) {
   text = Trim(text);
   if (text.empty()) return std::nullopt;
   bool negative = false;
@@ -36,13 +36,16 @@ std::optional<int> ParseInt(std::wstring_view text) {
     negative = text.front() == L'-';
     text.remove_prefix(1);
   }
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  int value = 0;
+  if (text.empty()) return std::nullopt;
+  long long value = 0;
   for (wchar_t c : text) {
     if (c < L'0' || c > L'9') return std::nullopt;
     value = value * 10 + (c - L'0');
+    if (value > 0xFFFFFFFFLL) return std::nullopt;  // far outside every range; stop before it can overflow
   }
-  return negative ? -value : value;
+  if (negative) value = -value;
+  if (!range.Contains(value)) return std::nullopt;
+  return static_cast<int>(value);
 }
 
 std::optional<DWORD> ParseColor(std::wstring_view text) {
@@ -68,14 +71,14 @@ std::optional<DWORD> ParseColor(std::wstring_view text) {
   return value;
 }
 
-std::optional<RECT> ParseRect(std::wstring_view text) {
-  auto v = ParseInts(text, 4);
+std::optional<RECT> ParseRect(std::wstring_view text, IntRange range) {
+  auto v = ParseInts(text, 4, range);
   if (!v) return std::nullopt;
   return RECT{(*v)[0], (*v)[1], (*v)[2], (*v)[3]};
 }
 
-std::optional<SIZE> ParseSize(std::wstring_view text) {
-  auto v = ParseInts(text, 2);
+std::optional<SIZE> ParseSize(std::wstring_view text, IntRange range) {
+  auto v = ParseInts(text, 2, range);
   if (!v) return std::nullopt;
   return SIZE{(*v)[0], (*v)[1]};
 }

@@ -1,10 +1,22 @@
 #include "ui/button_ui.h"
 
-#include "ui/attribute_parse.h"
 #include "ui/paint_manager_ui.h"
 #include "ui/render_engine.h"
 
 namespace DuiLib {
+namespace {
+
+constexpr Attribute<CButtonUI> kButtonAttributes[] = {
+    TextAttribute<&CButtonUI::SetNormalImage>(L"normalimage"),
+    TextAttribute<&CButtonUI::SetHotImage>(L"hotimage"),
+    TextAttribute<&CButtonUI::SetPushedImage>(L"pushedimage"),
+    TextAttribute<&CButtonUI::SetDisabledImage>(L"disabledimage"),
+    ColorAttribute<&CButtonUI::SetHotBkColor>(L"hotbkcolor"),
+    ColorAttribute<&CButtonUI::SetPushedBkColor>(L"pushedbkcolor"),
+    ColorAttribute<&CButtonUI::SetHotTextColor>(L"hottextcolor"),
+};
+
+}  // namespace
 
 CButtonUI::CButtonUI() { m_uTextStyle = DT_SINGLELINE | DT_VCENTER | DT_CENTER; }
 
@@ -39,25 +51,9 @@ void CButtonUI::SetHotTextColor(DWORD argb) {
   Invalidate();
 }
 
-bool CButtonUI::SetAttribute(std::wstring_view name, std::wstring_view value) {
-  if (name == L"normalimage") {
-    SetNormalImage(value);
-  } else if (name == L"hotimage") {
-    SetHotImage(value);
-  } else if (name == L"pushedimage") {
-    SetPushedImage(value);
-  } else if (name == L"disabledimage") {
-    SetDisabledImage(value);
-  } else if (name == L"hotbkcolor" || name == L"pushedbkcolor" || name == L"hottextcolor") {
-    auto c = ParseColor(value);
-    if (!c) return false;
-    if (name == L"hotbkcolor") SetHotBkColor(*c);
-    else if (name == L"pushedbkcolor") SetPushedBkColor(*c);
-    else SetHotTextColor(*c);
-  } else {
-    return CLabelUI::SetAttribute(name, value);
-  }
-  return true;
+AttributeResult CButtonUI::ApplyAttribute(std::wstring_view name, std::wstring_view value) {
+  AttributeResult result = ApplyFromTable<CButtonUI>(kButtonAttributes, *this, name, value);
+  return result.status == AttributeStatus::UnknownName ? CLabelUI::ApplyAttribute(name, value) : result;
 }
 
 void CButtonUI::DoEvent(TEventUI& event) {

@@ -25,7 +25,7 @@ class CButtonUI : public CLabelUI {
   void SetPushedBkColor(DWORD argb);
   void SetHotTextColor(DWORD argb);
 
-  bool SetAttribute(std::wstring_view name, std::wstring_view value) override;
+  AttributeResult ApplyAttribute(std::wstring_view name, std::wstring_view value) override;
   void DoEvent(TEventUI& event) override;
   bool Activate() override;
   void SetEnabled(bool enabled = true) override;

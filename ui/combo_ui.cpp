@@ -1,11 +1,29 @@
 #include "ui/combo_ui.h"
 
-#include "ui/attribute_parse.h"
 #include "ui/combo_drop_ui.h"
 #include "ui/paint_manager_ui.h"
 #include "ui/render_engine.h"
 
 namespace DuiLib {
+namespace {
+
+// The index of an item the combo holds (a skin's items are added before the combo's attributes).
+bool ApplyCurSel(CComboUI& combo, std::wstring_view value) {
+  auto index = ParseInt(value, IntRange{-1, combo.GetCount() - 1});
+  return index.has_value() && combo.SelectItem(*index);
+}
+
+constexpr Attribute<CComboUI> kComboAttributes[] = {
+    IntAttribute<&CComboUI::SetItemHeight, kItemHeightRange>(L"itemheight"),
+    IntAttribute<&CComboUI::SetDropRows, kDropRowsRange>(L"droprows"),
+    ColorAttribute<&CComboUI::SetDropBkColor>(L"dropbkcolor"),
+    ColorAttribute<&CComboUI::SetItemHotBkColor>(L"itemhotbkcolor"),
+    ColorAttribute<&CComboUI::SetItemSelectedBkColor>(L"itemselectedbkcolor"),
+    TextAttribute<&CComboUI::SetNormalImage>(L"normalimage"),
+    {L"cursel", &ApplyCurSel, {ValueKind::Choice, {}, "the index of one of its items, or -1"}},
+};
+
+}  // namespace
 
 CComboUI::CComboUI() {
   m_uTextStyle = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
@@ -88,28 +106,19 @@ void CComboUI::SetDropRows(int rows) {
   if (rows > 0) m_iDropRows = rows;
 }
 
-bool CComboUI::SetAttribute(std::wstring_view name, std::wstring_view value) {
-  if (name == L"itemheight" || name == L"droprows") {
-    auto v = ParseInt(value);
-    if (!v || *v <= 0) return false;
-    if (name == L"itemheight") SetItemHeight(*v);
-    else SetDropRows(*v);
-  } else if (name == L"dropbkcolor" || name == L"itemhotbkcolor" || name == L"itemselectedbkcolor") {
-    auto c = ParseColor(value);
-    if (!c) return false;
-    if (name == L"dropbkcolor") m_dwDropBkColor = *c;
-    else if (name == L"itemhotbkcolor") m_dwItemHotBkColor = *c;
-    else m_dwItemSelectedBkColor = *c;
-  } else if (name == L"normalimage") {
-    m_sNormalImage = CDuiString(value);
-    Invalidate();
-  } else if (name == L"cursel") {
-    auto v = ParseInt(value);
-    if (!v || !SelectItem(*v)) return false;
-  } else {
-    return CLabelUI::SetAttribute(name, value);
-  }
-  return true;
+void CComboUI::SetDropBkColor(DWORD argb) { m_dwDropBkColor = argb; }
+void CComboUI::SetItemHotBkColor(DWORD argb) { m_dwItemHotBkColor = argb; }
+void CComboUI::SetItemSelectedBkColor(DWORD argb) { m_dwItemSelectedBkColor = argb; }
+
+void CComboUI::SetNormalImage(std::wstring_view file) {
+  if (m_sNormalImage == file) return;
+  m_sNormalImage = CDuiString(file);
+  Invalidate();
+}
+
+AttributeResult CComboUI::ApplyAttribute(std::wstring_view name, std::wstring_view value) {
+  AttributeResult result = ApplyFromTable<CComboUI>(kComboAttributes, *this, name, value);
+  return result.status == AttributeStatus::UnknownName ? CLabelUI::ApplyAttribute(name, value) : result;
 }
 
 void CComboUI::DoEvent(TEventUI& event) {

@@ -40,10 +40,15 @@ class CComboUI : public CLabelUI {
   int GetDropRows() const { return m_iDropRows; }
   void SetDropRows(int rows);
   DWORD GetDropBkColor() const { return m_dwDropBkColor; }
+  void SetDropBkColor(DWORD argb);
   DWORD GetItemHotBkColor() const { return m_dwItemHotBkColor; }
+  void SetItemHotBkColor(DWORD argb);
   DWORD GetItemSelectedBkColor() const { return m_dwItemSelectedBkColor; }
+  void SetItemSelectedBkColor(DWORD argb);
+  const CDuiString& GetNormalImage() const { return m_sNormalImage; }
+  void SetNormalImage(std::wstring_view file);  // drawn instead of the framework's box and arrow
 
-  bool SetAttribute(std::wstring_view name, std::wstring_view value) override;
+  AttributeResult ApplyAttribute(std::wstring_view name, std::wstring_view value) override;
   void DoEvent(TEventUI& event) override;
   void SetEnabled(bool enabled = true) override;
   void SetVisible(bool visible = true) override;

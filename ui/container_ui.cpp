@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
-#include "ui/attribute_parse.h"
 #include "ui/dispatch_guard.h"
 #include "ui/paint_manager_ui.h"
 
 namespace DuiLib {
+namespace {
+
+constexpr Attribute<CContainerUI> kContainerAttributes[] = {
+    RectAttribute<&CContainerUI::SetInset, kCoordinateRange>(L"inset"),
+};
+
+}  // namespace
 
 CContainerUI::CContainerUI() = default;
 
@@ -77,14 +83,17 @@ void CContainerUI::SetManager(CPaintManagerUI* manager, CControlUI* parent) {
   for (auto& item : m_items) item->SetManager(manager, this);
 }
 
+// Sums in 64 bits: a position or inset set in code may be any int.
 RECT CContainerUI::InnerRect() const {
-  return RECT{m_rcItem.left + m_rcInset.left, m_rcItem.top + m_rcInset.top, m_rcItem.right - m_rcInset.right,
-              m_rcItem.bottom - m_rcInset.bottom};
+  return RECT{ClampCoordinate(0LL + m_rcItem.left + m_rcInset.left), ClampCoordinate(0LL + m_rcItem.top + m_rcInset.top),
+              ClampCoordinate(0LL + m_rcItem.right - m_rcInset.right),
+              ClampCoordinate(0LL + m_rcItem.bottom - m_rcInset.bottom)};
 }
 
 void CContainerUI::SetFloatPos(CControlUI* child) {
   const RECT& f = child->GetFixedPos();
-  child->SetPos(RECT{m_rcItem.left + f.left, m_rcItem.top + f.top, m_rcItem.left + f.right, m_rcItem.top + f.bottom});
+  child->SetPos(RECT{ClampCoordinate(0LL + m_rcItem.left + f.left), ClampCoordinate(0LL + m_rcItem.top + f.top),
+                     ClampCoordinate(0LL + m_rcItem.left + f.right), ClampCoordinate(0LL + m_rcItem.top + f.bottom)});
 }
 
 void CContainerUI::SetPos(const RECT& rc) {
@@ -97,14 +106,9 @@ void CContainerUI::SetPos(const RECT& rc) {
   }
 }
 
-bool CContainerUI::SetAttribute(std::wstring_view name, std::wstring_view value) {
-  if (name == L"inset") {
-    auto rc = ParseRect(value);
-    if (!rc) return false;
-    SetInset(*rc);
-    return true;
-  }
-  return CControlUI::SetAttribute(name, value);
+AttributeResult CContainerUI::ApplyAttribute(std::wstring_view name, std::wstring_view value) {
+  AttributeResult result = ApplyFromTable<CContainerUI>(kContainerAttributes, *this, name, value);
+  return result.status == AttributeStatus::UnknownName ? CControlUI::ApplyAttribute(name, value) : result;
 }
 
 void CContainerUI::DoPaint(HDC hDC, const RECT& rcPaint) {

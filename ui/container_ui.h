@@ -31,7 +31,7 @@ class CContainerUI : public CControlUI {
 
   void SetManager(CPaintManagerUI* manager, CControlUI* parent) override;
   void SetPos(const RECT& rc) override;
-  bool SetAttribute(std::wstring_view name, std::wstring_view value) override;
+  AttributeResult ApplyAttribute(std::wstring_view name, std::wstring_view value) override;
   void DoPaint(HDC hDC, const RECT& rcPaint) override;
   CControlUI* FindControlAt(POINT pt) override;
 

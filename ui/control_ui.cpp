@@ -1,10 +1,29 @@
 #include "ui/control_ui.h"
 
-#include "ui/attribute_parse.h"
 #include "ui/paint_manager_ui.h"
 #include "ui/render_engine.h"
 
 namespace DuiLib {
+namespace {
+
+constexpr Attribute<CControlUI> kControlAttributes[] = {
+    TextAttribute<&CControlUI::SetName>(L"name"),
+    RectAttribute<&CControlUI::SetFixedPos, kCoordinateRange>(L"pos"),
+    IntAttribute<&CControlUI::SetFixedWidth, kExtentRange>(L"width"),
+    IntAttribute<&CControlUI::SetFixedHeight, kExtentRange>(L"height"),
+    FlagAttribute<&CControlUI::SetFloat>(L"float"),
+    FlagAttribute<&CControlUI::SetVisible>(L"visible"),
+    FlagAttribute<&CControlUI::SetEnabled>(L"enabled"),
+    FlagAttribute<&CControlUI::SetMouseEnabled>(L"mouse"),
+    TextAttribute<&CControlUI::SetText>(L"text"),
+    TextAttribute<&CControlUI::SetToolTip>(L"tooltip"),
+    ColorAttribute<&CControlUI::SetBkColor>(L"bkcolor"),
+    TextAttribute<&CControlUI::SetBkImage>(L"bkimage"),
+    ColorAttribute<&CControlUI::SetBorderColor>(L"bordercolor"),
+    IntAttribute<&CControlUI::SetBorderSize, kExtentRange>(L"bordersize"),
+};
+
+}  // namespace
 
 CControlUI::CControlUI() = default;
 
@@ -31,8 +50,10 @@ void CControlUI::SetManager(CPaintManagerUI* manager, CControlUI* parent) {
 }
 
 void CControlUI::SetPos(const RECT& rc) {
-  if (m_rcItem == rc) return;
-  m_rcItem = rc;
+  RECT const kept{ClampCoordinate(rc.left), ClampCoordinate(rc.top), ClampCoordinate(rc.right),
+                  ClampCoordinate(rc.bottom)};
+  if (m_rcItem == kept) return;
+  m_rcItem = kept;
   Invalidate();
 }
 
@@ -124,58 +145,11 @@ void CControlUI::NeedParentUpdate() {
 void CControlUI::NeedUpdate() { NeedParentUpdate(); }
 
 bool CControlUI::SetAttribute(std::wstring_view name, std::wstring_view value) {
-  if (name == L"name") {
-    SetName(value);
-  } else if (name == L"pos") {
-    auto rc = ParseRect(value);
-    if (!rc) return false;
-    SetFixedPos(*rc);
-  } else if (name == L"width") {
-    auto v = ParseInt(value);
-    if (!v) return false;
-    SetFixedWidth(*v);
-  } else if (name == L"height") {
-    auto v = ParseInt(value);
-    if (!v) return false;
-    SetFixedHeight(*v);
-  } else if (name == L"float") {
-    auto v = ParseBool(value);
-    if (!v) return false;
-    SetFloat(*v);
-  } else if (name == L"visible") {
-    auto v = ParseBool(value);
-    if (!v) return false;
-    SetVisible(*v);
-  } else if (name == L"enabled") {
-    auto v = ParseBool(value);
-    if (!v) return false;
-    SetEnabled(*v);
-  } else if (name == L"mouse") {
-    auto v = ParseBool(value);
-    if (!v) return false;
-    SetMouseEnabled(*v);
-  } else if (name == L"text") {
-    SetText(value);
-  } else if (name == L"tooltip") {
-    SetToolTip(value);
-  } else if (name == L"bkcolor") {
-    auto c = ParseColor(value);
-    if (!c) return false;
-    SetBkColor(*c);
-  } else if (name == L"bkimage") {
-    SetBkImage(value);
-  } else if (name == L"bordercolor") {
-    auto c = ParseColor(value);
-    if (!c) return false;
-    SetBorderColor(*c);
-  } else if (name == L"bordersize") {
-    auto v = ParseInt(value);
-    if (!v || *v < 0) return false;
-    SetBorderSize(*v);
-  } else {
-    return false;
-  }
-  return true;
+  return ApplyAttribute(name, value).status == AttributeStatus::Applied;
+}
+
+AttributeResult CControlUI::ApplyAttribute(std::wstring_view name, std::wstring_view value) {
+  return ApplyFromTable<CControlUI>(kControlAttributes, *this, name, value);
 }
 
 void CControlUI::DoPaint(HDC hDC, const RECT& rcPaint) {
@@ -211,7 +185,8 @@ CControlUI* CControlUI::FindControlAt(POINT pt) {
 
 bool CControlUI::DrawImage(HDC hDC, const CDuiString& file, const RECT& dest) {
   if (hDC == nullptr || file.empty() || m_pManager == nullptr) return false;
-  return hDC->DrawImage(dest, m_pManager->ResolveFile(file));
+  std::string const path = m_pManager->ResolveFile(file);
+  return !path.empty() && hDC->DrawImage(dest, path);
 }
 
 }  // namespace DuiLib

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/attribute_table.h"
 #include "ui/notify.h"
 #include "ui/ui_defs.h"
 
@@ -77,8 +78,12 @@ class CControlUI {
   void NeedParentUpdate();
   void NeedUpdate();
 
-  // Skin attribute by name, through the setters above. False for an unknown name or a malformed value.
-  virtual bool SetAttribute(std::wstring_view name, std::wstring_view value);
+  // Skin attribute by name, through the setters above. False for an unknown name or a malformed or
+  // out-of-range value, which leaves the control as it was.
+  bool SetAttribute(std::wstring_view name, std::wstring_view value);
+  // The same with the reason for a refusal. A class with attributes of its own overrides this: its own
+  // table first, then its base class's ApplyAttribute (ui/attribute_table.h).
+  virtual AttributeResult ApplyAttribute(std::wstring_view name, std::wstring_view value);
 
   // Painting. DoPaint runs the five steps when the control meets `rcPaint`.
   virtual void DoPaint(HDC hDC, const RECT& rcPaint);

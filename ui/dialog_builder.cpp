@@ -2,13 +2,15 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <sstream>
+#include <optional>
+#include <vector>
 
 #include "platform/code_page.h"
-#include "ui/attribute_parse.h"
+#include "platform/regular_file.h"
+#include "ui/attribute_table.h"
 #include "ui/button_ui.h"
 #include "ui/combo_ui.h"
 #include "ui/container_ui.h"
@@ -24,10 +26,71 @@
 namespace DuiLib {
 namespace {
 
+// A hostile skin may carry thousands of bad attributes: the first ones say enough.
+constexpr int kMaxWarnings = 50;
+
+bool ApplyWindowSize(CPaintManagerUI& manager, std::wstring_view value) {
+  auto size = ParseSize(value, kWindowExtentRange);
+  if (size) manager.SetInitSize(size->cx, size->cy);
+  return size.has_value();
+}
+
+constexpr Attribute<CPaintManagerUI> kWindowAttributes[] = {
+    {L"size", &ApplyWindowSize, {ValueKind::Size, kWindowExtentRange}},
+    RectAttribute<&CPaintManagerUI::SetCaptionRect, kCaptionRange>(L"caption"),
+    ColorAttribute<&CPaintManagerUI::SetDefaultFontColor>(L"defaultfontcolor"),
+    ColorAttribute<&CPaintManagerUI::SetDefaultDisabledColor>(L"disabledfontcolor"),
+};
+
+// A <Font> element as it is read.
+struct FontElement {
+  FontSpec font;
+  std::optional<int> id;
+  bool isDefault = false;
+  void SetId(int value) { id = value; }
+  void SetFace(std::wstring_view face) { font.face = CDuiString(face); }
+  void SetSize(int size) { font.size = size; }
+  void SetBold(bool bold) { font.bold = bold; }
+  void SetItalic(bool italic) { font.italic = italic; }
+  void SetUnderline(bool underline) { font.underline = underline; }
+  void SetDefault(bool value) { isDefault = value; }
+};
+
+constexpr Attribute<FontElement> kFontAttributes[] = {
+    IntAttribute<&FontElement::SetId, kFontIdRange>(L"id"),
+    TextAttribute<&FontElement::SetFace>(L"face"),
+    TextAttribute<&FontElement::SetFace>(L"name"),
+    IntAttribute<&FontElement::SetSize, kFontSizeRange>(L"size"),
+    FlagAttribute<&FontElement::SetBold>(L"bold"),
+    FlagAttribute<&FontElement::SetItalic>(L"italic"),
+    FlagAttribute<&FontElement::SetUnderline>(L"underline"),
+    FlagAttribute<&FontElement::SetDefault>(L"default"),
+};
+
+// An <Item> of a combo as it is read.
+struct ItemElement {
+  CDuiString text;
+  bool visible = true;
+  bool selected = false;
+  void SetText(std::wstring_view value) { text = CDuiString(value); }
+  void SetVisible(bool value) { visible = value; }
+  void SetSelected(bool value) { selected = value; }
+};
+
+constexpr Attribute<ItemElement> kItemAttributes[] = {
+    TextAttribute<&ItemElement::SetText>(L"text"),
+    FlagAttribute<&ItemElement::SetVisible>(L"visible"),
+    FlagAttribute<&ItemElement::SetSelected>(L"selected"),
+};
+
 class Builder {
  public:
   Builder(std::string_view xml, std::string name, IDialogBuilderCallback* callback, CPaintManagerUI* manager)
-      : m_xml(xml), m_name(std::move(name)), m_callback(callback), m_manager(manager) {}
+      : m_xml(xml), m_name(std::move(name)), m_callback(callback), m_manager(manager) {
+    for (std::size_t i = 0; i < m_xml.size(); ++i) {
+      if (m_xml[i] == '\n') m_lineEnds.push_back(i);
+    }
+  }
 
   CControlUI* Build() {
     pugi::xml_document doc;
@@ -35,168 +98,129 @@ class Builder {
     if (!parsed) throw SkinError(m_name, LineAt(static_cast<std::size_t>(parsed.offset)), parsed.description());
     pugi::xml_node window = doc.document_element();
     if (std::string_view(window.name()) != "Window") {
-      throw SkinError(m_name, LineOf(window), "the root element must be <Window>, not <" + std::string(window.name()) + ">");
+      throw SkinError(m_name, LineOf(window),
+                      "the root element must be <Window>, not <" + QuoteForMessage(window.name()) + ">");
     }
     ApplyWindow(window);
     std::unique_ptr<CControlUI> root;
     for (pugi::xml_node node : window.children()) {
       if (node.type() != pugi::node_element) continue;
-      std::string element = node.name();
-      if (element == "Font") {
+      if (std::string_view(node.name()) == "Font") {
         AddFont(node);
         continue;
       }
       if (root) throw SkinError(m_name, LineOf(node), "<Window> holds more than one root control");
-      root = BuildControl(node);
+      root = BuildControl(node, 1);
     }
     if (!root) throw SkinError(m_name, LineOf(window), "<Window> holds no control");
+    if (m_warnings > kMaxWarnings) {
+      std::fprintf(stderr, "skin warning: %s: %d more warnings not shown\n", m_name.c_str(), m_warnings - kMaxWarnings);
+    }
     return root.release();
   }
 
  private:
   int LineAt(std::size_t offset) const {
-    int line = 1;
-    for (std::size_t i = 0; i < offset && i < m_xml.size(); ++i) {
-      if (m_xml[i] == '\n') ++line;
-    }
-    return line;
+    auto const before = std::lower_bound(m_lineEnds.begin(), m_lineEnds.end(), offset);
+    return static_cast<int>(before - m_lineEnds.begin()) + 1;
   }
   int LineOf(const pugi::xml_node& node) const {
     return node.offset_debug() < 0 ? 0 : LineAt(static_cast<std::size_t>(node.offset_debug()));
   }
 
-  void Warn(const pugi::xml_node& node, const pugi::xml_attribute& attr) const {
-    std::fprintf(stderr, "skin warning: %s:%d: <%s> ignores the attribute %s=\"%s\" (unknown name or bad value)\n",
-                 m_name.c_str(), LineOf(node), node.name(), attr.name(), attr.value());
+  void Warn(const pugi::xml_node& node, const pugi::xml_attribute& attr, const AttributeResult& result) {
+    if (result.status == AttributeStatus::Applied || ++m_warnings > kMaxWarnings) return;
+    std::string const why = result.status == AttributeStatus::UnknownName ? "unknown name"
+                                                                          : "expected " + DescribeValue(result.expected);
+    std::fprintf(stderr, "skin warning: %s:%d: <%s> ignores the attribute %s=\"%s\" (%s)\n", m_name.c_str(),
+                 LineOf(node), QuoteForMessage(node.name()).c_str(), QuoteForMessage(attr.name()).c_str(),
+                 QuoteForMessage(attr.value()).c_str(), why.c_str());
+  }
+
+  template <class Target>
+  void ApplyAll(const pugi::xml_node& node, std::span<const Attribute<Target>> table, Target& target) {
+    for (pugi::xml_attribute attr : node.attributes()) {
+      Warn(node, attr,
+           ApplyFromTable(table, target, platform::Utf8ToWide(attr.name()), platform::Utf8ToWide(attr.value())));
+    }
   }
 
   void ApplyWindow(const pugi::xml_node& window) {
-    for (pugi::xml_attribute attr : window.attributes()) {
-      std::wstring value = platform::Utf8ToWide(attr.value());
-      std::string_view name = attr.name();
-      bool ok = true;
-      if (name == "size") {
-        auto size = ParseSize(value);
-        ok = size.has_value() && size->cx > 0 && size->cy > 0;
-        if (ok && m_manager != nullptr) m_manager->SetInitSize(size->cx, size->cy);
-      } else if (name == "caption") {
-        auto rc = ParseRect(value);
-        ok = rc.has_value();
-        if (ok && m_manager != nullptr) m_manager->SetCaptionRect(*rc);
-      } else if (name == "defaultfontcolor" || name == "disabledfontcolor") {
-        auto color = ParseColor(value);
-        ok = color.has_value();
-        if (ok && m_manager != nullptr) {
-          if (name == "defaultfontcolor") m_manager->SetDefaultFontColor(*color);
-          else m_manager->SetDefaultDisabledColor(*color);
-        }
-      } else {
-        ok = false;
-      }
-      if (!ok) Warn(window, attr);
-    }
+    CPaintManagerUI scratch;  // a build without a window still checks the window's attributes
+    ApplyAll<CPaintManagerUI>(window, kWindowAttributes, m_manager != nullptr ? *m_manager : scratch);
   }
 
   void AddFont(const pugi::xml_node& node) {
-    FontSpec font;
-    std::optional<int> id;
-    bool isDefault = false;
-    for (pugi::xml_attribute attr : node.attributes()) {
-      std::wstring value = platform::Utf8ToWide(attr.value());
-      std::string_view name = attr.name();
-      bool ok = true;
-      if (name == "id") {
-        id = ParseInt(value);
-        ok = id.has_value();
-      } else if (name == "face" || name == "name") {
-        font.face = value;
-      } else if (name == "size") {
-        auto size = ParseInt(value);
-        ok = size.has_value() && *size > 0;
-        if (ok) font.size = *size;
-      } else if (name == "bold" || name == "italic" || name == "underline" || name == "default") {
-        auto flag = ParseBool(value);
-        ok = flag.has_value();
-        if (ok) {
-          if (name == "bold") font.bold = *flag;
-          else if (name == "italic") font.italic = *flag;
-          else if (name == "underline") font.underline = *flag;
-          else isDefault = *flag;
-        }
-      } else {
-        ok = false;
-      }
-      if (!ok) Warn(node, attr);
-    }
-    if (!id) throw SkinError(m_name, LineOf(node), "<Font> needs a numeric id");
+    FontElement element;
+    ApplyAll<FontElement>(node, kFontAttributes, element);
+    if (!element.id) throw SkinError(m_name, LineOf(node), "<Font> needs an id in 0..9999");
     if (m_manager == nullptr) return;
-    m_manager->AddFont(*id, font);
-    if (isDefault) m_manager->SetDefaultFont(font);
+    m_manager->AddFont(*element.id, element.font);
+    if (element.isDefault) m_manager->SetDefaultFont(element.font);
   }
 
-  std::unique_ptr<CControlUI> BuildControl(const pugi::xml_node& node) {
+  // `depth` counts the controls from the root (1) down to this one. Every walk of the finished tree recurses
+  // once a level, so a deeper skin is refused here rather than overflowing the stack later.
+  std::unique_ptr<CControlUI> BuildControl(const pugi::xml_node& node, int depth) {
+    if (depth > kMaxSkinDepth) {
+      throw SkinError(m_name, LineOf(node), "controls nest more than " + std::to_string(kMaxSkinDepth) + " levels deep");
+    }
     std::wstring element = platform::Utf8ToWide(node.name());
     std::unique_ptr<CControlUI> control = CDialogBuilder::CreateBuiltinControl(element);
     if (!control && m_callback != nullptr) control.reset(m_callback->CreateControl(element));
-    if (!control) throw SkinError(m_name, LineOf(node), "unknown element <" + std::string(node.name()) + ">");
+    if (!control) throw SkinError(m_name, LineOf(node), "unknown element <" + QuoteForMessage(node.name()) + ">");
+    // A combo's items come first, so that its "cursel" can name one.
+    auto* combo = dynamic_cast<CComboUI*>(control.get());
+    if (combo != nullptr) AddItems(*combo, node);
     for (pugi::xml_attribute attr : node.attributes()) {
-      if (!control->SetAttribute(platform::Utf8ToWide(attr.name()), platform::Utf8ToWide(attr.value()))) {
-        Warn(node, attr);
-      }
+      Warn(node, attr, control->ApplyAttribute(platform::Utf8ToWide(attr.name()), platform::Utf8ToWide(attr.value())));
     }
     auto* container = dynamic_cast<CContainerUI*>(control.get());
-    auto* combo = dynamic_cast<CComboUI*>(control.get());
     for (pugi::xml_node child : node.children()) {
       if (child.type() != pugi::node_element) continue;
-      if (combo != nullptr && std::string_view(child.name()) == "Item") {
-        AddItem(*combo, child);
-      } else if (container != nullptr) {
-        container->Add(BuildControl(child).release());
-      } else {
+      if (combo != nullptr && std::string_view(child.name()) == "Item") continue;
+      if (container == nullptr) {
         throw SkinError(m_name, LineOf(child),
-                        "<" + std::string(node.name()) + "> cannot hold <" + std::string(child.name()) + ">");
+                        "<" + QuoteForMessage(node.name()) + "> cannot hold <" + QuoteForMessage(child.name()) + ">");
       }
+      container->Add(BuildControl(child, depth + 1).release());
     }
     return control;
   }
 
-  void AddItem(CComboUI& combo, const pugi::xml_node& node) {
-    std::wstring text;
-    bool visible = true;
-    bool selected = false;
-    for (pugi::xml_attribute attr : node.attributes()) {
-      std::string_view name = attr.name();
-      bool ok = true;
-      if (name == "text") {
-        text = platform::Utf8ToWide(attr.value());
-      } else if (name == "visible" || name == "selected") {
-        auto flag = ParseBool(platform::Utf8ToWide(attr.value()));
-        ok = flag.has_value();
-        if (ok) (name == "visible" ? visible : selected) = *flag;
-      } else {
-        ok = false;
-      }
-      if (!ok) Warn(node, attr);
+  void AddItems(CComboUI& combo, const pugi::xml_node& node) {
+    for (pugi::xml_node child : node.children("Item")) {
+      ItemElement item;
+      ApplyAll<ItemElement>(child, kItemAttributes, item);
+      int index = combo.AddItem(item.text, item.visible);
+      if (item.selected) combo.SelectItem(index);
     }
-    int index = combo.AddItem(text, visible);
-    if (selected) combo.SelectItem(index);
   }
 
   std::string_view m_xml;
   std::string m_name;
   IDialogBuilderCallback* m_callback;
   CPaintManagerUI* m_manager;
+  std::vector<std::size_t> m_lineEnds;  // offsets of the '\n' bytes, for line numbers
+  int m_warnings = 0;
 };
+
+std::string DescribeUnreadableSkin(platform::FileReadError error) {
+  switch (error) {
+    case platform::FileReadError::NotRegular: return "the skin file is not a regular file (a FIFO, a device or a folder)";
+    case platform::FileReadError::TooLarge: return "the skin file is larger than " + std::to_string(kMaxSkinFileBytes >> 20) + " MiB";
+    case platform::FileReadError::ReadFailed: return "cannot read the skin file";
+    default: return "cannot open the skin file";
+  }
+}
 
 }  // namespace
 
 CControlUI* CDialogBuilder::Create(const std::string& file, IDialogBuilderCallback* callback,
                                    CPaintManagerUI* manager) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw SkinError(file, 0, "cannot open the skin file");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return CreateFromString(text.str(), file, callback, manager);
+  platform::FileContents contents = platform::ReadRegularFile(file, kMaxSkinFileBytes);
+  if (contents.error != platform::FileReadError::None) throw SkinError(file, 0, DescribeUnreadableSkin(contents.error));
+  return CreateFromString(contents.bytes, file, callback, manager);
 }
 
 CControlUI* CDialogBuilder::CreateFromString(std::string_view xml, const std::string& name,

@@ -2,11 +2,18 @@
 
 #include <algorithm>
 
-#include "ui/attribute_parse.h"
 #include "ui/paint_manager_ui.h"
 #include "ui/render_engine.h"
 
 namespace DuiLib {
+namespace {
+
+constexpr Attribute<CEditUI> kEditAttributes[] = {
+    IntAttribute<&CEditUI::SetMaxChar, kMaxCharRange>(L"maxchar"),
+    FlagAttribute<&CEditUI::SetReadOnly>(L"readonly"),
+};
+
+}  // namespace
 
 CEditUI::CEditUI() {
   m_uTextStyle = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
@@ -18,19 +25,9 @@ std::wstring_view CEditUI::GetClass() const { return L"EditUI"; }
 void CEditUI::SetMaxChar(int count) { m_nMaxChar = count < 0 ? 0 : count; }
 void CEditUI::SetReadOnly(bool readOnly) { m_bReadOnly = readOnly; }
 
-bool CEditUI::SetAttribute(std::wstring_view name, std::wstring_view value) {
-  if (name == L"maxchar") {
-    auto v = ParseInt(value);
-    if (!v) return false;
-    SetMaxChar(*v);
-  } else if (name == L"readonly") {
-    auto v = ParseBool(value);
-    if (!v) return false;
-    SetReadOnly(*v);
-  } else {
-    return CLabelUI::SetAttribute(name, value);
-  }
-  return true;
+AttributeResult CEditUI::ApplyAttribute(std::wstring_view name, std::wstring_view value) {
+  AttributeResult result = ApplyFromTable<CEditUI>(kEditAttributes, *this, name, value);
+  return result.status == AttributeStatus::UnknownName ? CLabelUI::ApplyAttribute(name, value) : result;
 }
 
 void CEditUI::DoEvent(TEventUI& event) {
@@ -74,7 +71,7 @@ void CEditUI::PaintBorder(HDC hDC) {
   RECT text = TextRect();
   SIZE size = CRenderEngine::GetTextSize(hDC, m_pManager, m_sText, m_iFont, m_uTextStyle);
   int x = std::min(text.left + size.cx + 1, text.right - 1);
-  int h = m_pManager->GetFont(m_iFont).size + 2;
+  int h = std::clamp(m_pManager->GetFont(m_iFont).size, 1, kFontSizeRange.max) + 2;
   int top = m_rcItem.top + (m_rcItem.Height() - h) / 2;
   CRenderEngine::DrawColor(hDC, RECT{x, top, x + 1, top + h},
                            m_dwTextColor != 0 ? m_dwTextColor : m_pManager->GetDefaultFontColor());

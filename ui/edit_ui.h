@@ -15,7 +15,7 @@ class CEditUI : public CLabelUI {
   bool IsReadOnly() const { return m_bReadOnly; }
   void SetReadOnly(bool readOnly);
 
-  bool SetAttribute(std::wstring_view name, std::wstring_view value) override;
+  AttributeResult ApplyAttribute(std::wstring_view name, std::wstring_view value) override;
   void DoEvent(TEventUI& event) override;
   void PaintBorder(HDC hDC) override;
 

@@ -5,6 +5,48 @@
 #include "ui/render_engine.h"
 
 namespace DuiLib {
+namespace {
+
+// A flag over style bits: true sets the `On` bits and clears the `Off` bits, false the reverse.
+template <UINT On, UINT Off>
+bool ApplyStyleFlag(CLabelUI& label, std::wstring_view value) {
+  auto flag = ParseBool(value);
+  if (flag) label.SetTextStyle(*flag ? ((label.GetTextStyle() | On) & ~Off) : ((label.GetTextStyle() | Off) & ~On));
+  return flag.has_value();
+}
+
+bool ApplyAlign(CLabelUI& label, std::wstring_view value) {
+  UINT style = label.GetTextStyle() & ~(DT_CENTER | DT_RIGHT);
+  if (value == L"center") style |= DT_CENTER;
+  else if (value == L"right") style |= DT_RIGHT;
+  else if (value != L"left") return false;
+  label.SetTextStyle(style);
+  return true;
+}
+
+bool ApplyVAlign(CLabelUI& label, std::wstring_view value) {
+  UINT style = label.GetTextStyle() & ~(DT_VCENTER | DT_BOTTOM);
+  if (value == L"vcenter" || value == L"center") style |= DT_VCENTER;
+  else if (value == L"bottom") style |= DT_BOTTOM;
+  else if (value != L"top") return false;
+  label.SetTextStyle(style);
+  return true;
+}
+
+constexpr Attribute<CLabelUI> kLabelAttributes[] = {
+    ColorAttribute<&CLabelUI::SetTextColor>(L"textcolor"),
+    ColorAttribute<&CLabelUI::SetDisabledTextColor>(L"disabledtextcolor"),
+    IntAttribute<&CLabelUI::SetFont, kFontIndexRange>(L"font"),
+    RectAttribute<&CLabelUI::SetTextPadding, kCoordinateRange>(L"textpadding"),
+    {L"align", &ApplyAlign, {ValueKind::Choice, {}, "left, center or right"}},
+    {L"valign", &ApplyVAlign, {ValueKind::Choice, {}, "top, vcenter (or center) or bottom"}},
+    {L"endellipsis", &ApplyStyleFlag<DT_END_ELLIPSIS, 0>, {ValueKind::Flag}},
+    // Wrapping and a single line exclude each other.
+    {L"multiline", &ApplyStyleFlag<DT_WORDBREAK, DT_SINGLELINE>, {ValueKind::Flag}},
+    {L"wordbreak", &ApplyStyleFlag<DT_WORDBREAK, DT_SINGLELINE>, {ValueKind::Flag}},
+};
+
+}  // namespace
 
 CLabelUI::CLabelUI() = default;
 
@@ -40,53 +82,17 @@ void CLabelUI::SetTextPadding(const RECT& rc) {
   Invalidate();
 }
 
-bool CLabelUI::SetAttribute(std::wstring_view name, std::wstring_view value) {
-  if (name == L"textcolor") {
-    auto c = ParseColor(value);
-    if (!c) return false;
-    SetTextColor(*c);
-  } else if (name == L"disabledtextcolor") {
-    auto c = ParseColor(value);
-    if (!c) return false;
-    SetDisabledTextColor(*c);
-  } else if (name == L"font") {
-    auto v = ParseInt(value);
-    if (!v) return false;
-    SetFont(*v);
-  } else if (name == L"textpadding") {
-    auto rc = ParseRect(value);
-    if (!rc) return false;
-    SetTextPadding(*rc);
-  } else if (name == L"align") {
-    UINT style = m_uTextStyle & ~(DT_CENTER | DT_RIGHT);
-    if (value == L"center") style |= DT_CENTER;
-    else if (value == L"right") style |= DT_RIGHT;
-    else if (value != L"left") return false;
-    SetTextStyle(style);
-  } else if (name == L"valign") {
-    UINT style = m_uTextStyle & ~(DT_VCENTER | DT_BOTTOM);
-    if (value == L"vcenter" || value == L"center") style |= DT_VCENTER;
-    else if (value == L"bottom") style |= DT_BOTTOM;
-    else if (value != L"top") return false;
-    SetTextStyle(style);
-  } else if (name == L"endellipsis") {
-    auto v = ParseBool(value);
-    if (!v) return false;
-    SetTextStyle(*v ? (m_uTextStyle | DT_END_ELLIPSIS) : (m_uTextStyle & ~DT_END_ELLIPSIS));
-  } else if (name == L"multiline" || name == L"wordbreak") {
-    auto v = ParseBool(value);
-    if (!v) return false;
-    SetTextStyle(*v ? ((m_uTextStyle | DT_WORDBREAK) & ~DT_SINGLELINE)
-                    : ((m_uTextStyle | DT_SINGLELINE) & ~DT_WORDBREAK));
-  } else {
-    return CControlUI::SetAttribute(name, value);
-  }
-  return true;
+AttributeResult CLabelUI::ApplyAttribute(std::wstring_view name, std::wstring_view value) {
+  AttributeResult result = ApplyFromTable<CLabelUI>(kLabelAttributes, *this, name, value);
+  return result.status == AttributeStatus::UnknownName ? CControlUI::ApplyAttribute(name, value) : result;
 }
 
 RECT CLabelUI::TextRect() const {
-  return RECT{m_rcItem.left + m_rcTextPadding.left, m_rcItem.top + m_rcTextPadding.top,
-              m_rcItem.right - m_rcTextPadding.right, m_rcItem.bottom - m_rcTextPadding.bottom};
+  // In 64 bits: a padding set in code may be any int.
+  return RECT{ClampCoordinate(0LL + m_rcItem.left + m_rcTextPadding.left),
+              ClampCoordinate(0LL + m_rcItem.top + m_rcTextPadding.top),
+              ClampCoordinate(0LL + m_rcItem.right - m_rcTextPadding.right),
+              ClampCoordinate(0LL + m_rcItem.bottom - m_rcTextPadding.bottom)};
 }
 
 void CLabelUI::PaintText(HDC hDC) {

@@ -20,7 +20,7 @@ class CLabelUI : public CControlUI {
   const RECT& GetTextPadding() const { return m_rcTextPadding; }
   void SetTextPadding(const RECT& rc);
 
-  bool SetAttribute(std::wstring_view name, std::wstring_view value) override;
+  AttributeResult ApplyAttribute(std::wstring_view name, std::wstring_view value) override;
   void PaintText(HDC hDC) override;
 
  protected:

@@ -16,7 +16,7 @@ class CLinearLayoutUI : public CContainerUI {
   void SetChildPadding(int padding);
   int GetChildPadding() const { return m_iChildPadding; }
   void SetPos(const RECT& rc) override;
-  bool SetAttribute(std::wstring_view name, std::wstring_view value) override;
+  AttributeResult ApplyAttribute(std::wstring_view name, std::wstring_view value) override;
 
  protected:
   int m_iChildPadding = 0;

@@ -1,10 +1,27 @@
 #include "ui/option_ui.h"
 
-#include "ui/attribute_parse.h"
 #include "ui/paint_manager_ui.h"
 #include "ui/render_engine.h"
 
 namespace DuiLib {
+namespace {
+
+// A skin's "selected" raises no "selectchanged": the window is not listening yet.
+bool ApplySelected(COptionUI& option, std::wstring_view value) {
+  auto selected = ParseBool(value);
+  if (selected) option.Selected(*selected, false);
+  return selected.has_value();
+}
+
+constexpr Attribute<COptionUI> kOptionAttributes[] = {
+    TextAttribute<&COptionUI::SetGroup>(L"group"),
+    {L"selected", &ApplySelected, {ValueKind::Flag}},
+    TextAttribute<&COptionUI::SetSelectedImage>(L"selectedimage"),
+    ColorAttribute<&COptionUI::SetSelectedTextColor>(L"selectedtextcolor"),
+    ColorAttribute<&COptionUI::SetSelectedBkColor>(L"selectedbkcolor"),
+};
+
+}  // namespace
 
 COptionUI::COptionUI() = default;
 
@@ -80,24 +97,9 @@ void COptionUI::SetSelectedBkColor(DWORD argb) {
   Invalidate();
 }
 
-bool COptionUI::SetAttribute(std::wstring_view name, std::wstring_view value) {
-  if (name == L"group") {
-    SetGroup(value);
-  } else if (name == L"selected") {
-    auto v = ParseBool(value);
-    if (!v) return false;
-    Selected(*v, false);
-  } else if (name == L"selectedimage") {
-    SetSelectedImage(value);
-  } else if (name == L"selectedtextcolor" || name == L"selectedbkcolor") {
-    auto c = ParseColor(value);
-    if (!c) return false;
-    if (name == L"selectedtextcolor") SetSelectedTextColor(*c);
-    else SetSelectedBkColor(*c);
-  } else {
-    return CButtonUI::SetAttribute(name, value);
-  }
-  return true;
+AttributeResult COptionUI::ApplyAttribute(std::wstring_view name, std::wstring_view value) {
+  AttributeResult result = ApplyFromTable<COptionUI>(kOptionAttributes, *this, name, value);
+  return result.status == AttributeStatus::UnknownName ? CButtonUI::ApplyAttribute(name, value) : result;
 }
 
 bool COptionUI::Activate() {

@@ -25,7 +25,7 @@ class COptionUI : public CButtonUI {
   void SetSelectedBkColor(DWORD argb);
 
   void SetManager(CPaintManagerUI* manager, CControlUI* parent) override;
-  bool SetAttribute(std::wstring_view name, std::wstring_view value) override;
+  AttributeResult ApplyAttribute(std::wstring_view name, std::wstring_view value) override;
   bool Activate() override;
   void PaintBkColor(HDC hDC) override;
   void PaintStatusImage(HDC hDC) override;

@@ -1,8 +1,10 @@
 #include "ui/paint_manager_ui.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 #include <optional>
+#include <set>
 
 #include "platform/code_page.h"
 #include "platform/executable_path.h"
@@ -12,11 +14,18 @@
 #include "ui/host/host.h"
 #include "ui/render_engine.h"
 #include "ui/resource_path.h"
+#include "ui/skin_error.h"
 
 namespace DuiLib {
 namespace {
 
 void* processInstance = nullptr;
+
+// Names refused by ResolveFile, so that each is reported once however often it is painted.
+std::set<std::string>& ReportedNames() {
+  static std::set<std::string> names;
+  return names;
+}
 
 std::optional<std::string>& InstancePathOverride() {
   static std::optional<std::string> path;
@@ -77,9 +86,13 @@ void CPaintManagerUI::SetResourcePath(const std::string& folder) {
 }
 
 std::string CPaintManagerUI::ResolveFile(std::wstring_view file) const {
-  std::string name = NormaliseSeparators(platform::WideToUtf8(file));
-  if (!name.empty() && name.front() == platform::PathSeparator()) return name;
-  return m_resourcePath + name;
+  std::string const name = platform::WideToUtf8(file);
+  if (std::optional<std::string> path = PathInsideFolder(m_resourcePath, name)) return *std::move(path);
+  if (ReportedNames().insert(name).second) {
+    std::fprintf(stderr, "wannianli: the file name \"%s\" leaves the skin folder; it is not opened\n",
+                 QuoteForMessage(name).c_str());
+  }
+  return {};
 }
 
 bool CPaintManagerUI::AttachDialog(CControlUI* root) {
@@ -390,137 +403,156 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LR
 }
 
 bool CPaintManagerUI::HandleInput(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  IHost* host = CurrentHost();
   switch (uMsg) {
-    case WM_PAINT: {
-      m_bPaintPending = false;
-      ICanvas* canvas = host != nullptr ? host->BeginPaint(m_hWnd) : nullptr;
-      if (canvas != nullptr) {
-        Paint(*canvas);
-        host->EndPaint(m_hWnd);
-      }
-      return true;
-    }
+    case WM_PAINT: return HandlePaint();
     case WM_SIZE:
       NeedUpdate();
       Invalidate();
       return false;
-    case WM_TIMER: {
-      if (wParam == kToolTipTimer) {
-        if (host != nullptr) host->KillTimer(m_hWnd, kToolTipTimer);
-        if (m_pToolTipControl != nullptr && m_pToolTipControl == m_pHot && !m_pHot->GetToolTip().empty()) {
-          m_shownToolTip = m_pHot->GetToolTip();
-          m_ptToolTip = m_ptLastMouse;
-          Invalidate();
-        }
-        return true;
-      }
-      auto it = std::find_if(m_timers.begin(), m_timers.end(), [&](const TimerInfo& t) { return t.nativeId == wParam; });
-      if (it == m_timers.end()) return false;
-      SendNotify(it->control, L"timer", it->localId);
-      return true;
-    }
-    case WM_MOUSEMOVE: {
-      POINT pt = PointOf(lParam);
-      bool moved = !(pt == m_ptLastMouse) || !m_bMouseInside;
-      m_ptLastMouse = pt;
-      m_bMouseInside = true;
-      if (m_pPushed != nullptr) {
-        SendEvent(m_pPushed, UIEVENT_MOUSEMOVE, pt);
-        return true;
-      }
-      if (moved) {
-        CControlUI* before = m_pHot;
-        UpdateHot(pt);
-        // Resting means not moving: a move over the same control starts the wait again.
-        if (before == m_pHot && m_shownToolTip.empty()) ShowToolTipFor(m_pHot);
-      }
-      if (m_pPopup != nullptr && m_pHot == m_pPopup) SendEvent(m_pPopup, UIEVENT_MOUSEMOVE, pt);
-      return true;
-    }
-    case WM_MOUSELEAVE:
-      m_bMouseInside = false;
-      HideToolTip();
-      m_pToolTipControl = nullptr;
-      if (m_pHot != nullptr && m_pPushed == nullptr) {
-        CControlUI* old = m_pHot;
-        m_pHot = nullptr;
-        SendEvent(old, UIEVENT_MOUSELEAVE, m_ptLastMouse);
-      }
-      return true;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      POINT pt = PointOf(lParam);
-      m_ptLastMouse = pt;
-      HideToolTip();
-      m_pToolTipControl = nullptr;
-      UIEventType type = uMsg == WM_LBUTTONDOWN ? UIEVENT_BUTTONDOWN : UIEVENT_DBLCLICK;
-      if (m_pPopup != nullptr) {
-        if (m_pPopup->GetPos().Contains(pt)) {
-          m_pPushed = m_pPopup;
-          if (host != nullptr) host->SetMouseCapture(m_hWnd, true);
-          SendEvent(m_pPopup, type, pt);
-        } else {
-          SetPopup(nullptr);  // a press outside a popup only closes it
-        }
-        return true;
-      }
-      CControlUI* control = FindControl(pt);
-      if (control == nullptr) return true;
-      if (m_pFocus != nullptr && m_pFocus != control) SetFocus(nullptr);
-      if (!control->IsEnabled()) return true;
-      m_pPushed = control;
-      if (host != nullptr) host->SetMouseCapture(m_hWnd, true);
-      SendEvent(control, type, pt);
-      return true;
-    }
-    case WM_LBUTTONUP: {
-      POINT pt = PointOf(lParam);
-      m_ptLastMouse = pt;
-      if (host != nullptr) host->SetMouseCapture(m_hWnd, false);
-      CControlUI* pushed = m_pPushed;
-      m_pPushed = nullptr;
-      SendEvent(pushed, UIEVENT_BUTTONUP, pt);
-      return true;
-    }
-    case WM_MOUSEWHEEL: {
-      RECT window = host != nullptr ? host->GetWindowRect(m_hWnd) : RECT{};
-      POINT pt{GET_X_LPARAM(lParam) - window.left, GET_Y_LPARAM(lParam) - window.top};
-      auto delta = static_cast<WPARAM>(static_cast<LPARAM>(GET_WHEEL_DELTA_WPARAM(wParam)));
-      HideToolTip();
-      if (m_pPopup != nullptr) {
-        if (m_pPopup->GetPos().Contains(pt)) SendEvent(m_pPopup, UIEVENT_SCROLLWHEEL, pt, delta);
-        return true;
-      }
-      SendEvent(FindControl(pt), UIEVENT_SCROLLWHEEL, pt, delta);
-      return true;
-    }
-    case WM_KEYDOWN:
-      HideToolTip();
-      if (m_pPopup != nullptr) {
-        SendEvent(m_pPopup, UIEVENT_KEYDOWN, m_ptLastMouse, wParam);
-        return true;
-      }
-      if (m_pFocus == nullptr) return false;
-      SendEvent(m_pFocus, UIEVENT_KEYDOWN, m_ptLastMouse, wParam);
-      return true;
-    case WM_CHAR:
-      if (m_pFocus == nullptr) return false;
-      SendEvent(m_pFocus, UIEVENT_CHAR, m_ptLastMouse, wParam);
-      return true;
-    case WM_KILLFOCUS:
-      HideToolTip();
-      SetPopup(nullptr);
-      if (m_pPushed != nullptr) {
-        CControlUI* pushed = m_pPushed;
-        m_pPushed = nullptr;
-        // A release far outside any control: the pushed state ends without a click.
-        SendEvent(pushed, UIEVENT_BUTTONUP, POINT{std::numeric_limits<int>::min() / 2, std::numeric_limits<int>::min() / 2});
-      }
-      return false;
-    default:
-      return false;
+    case WM_TIMER: return HandleTimer(wParam);
+    case WM_MOUSEMOVE: return HandleMouseMove(PointOf(lParam));
+    case WM_MOUSELEAVE: return HandleMouseLeave();
+    case WM_LBUTTONDOWN: return HandleButtonDown(UIEVENT_BUTTONDOWN, PointOf(lParam));
+    case WM_LBUTTONDBLCLK: return HandleButtonDown(UIEVENT_DBLCLICK, PointOf(lParam));
+    case WM_LBUTTONUP: return HandleButtonUp(PointOf(lParam));
+    case WM_MOUSEWHEEL: return HandleWheel(wParam, lParam);
+    case WM_KEYDOWN: return HandleKeyDown(wParam);
+    case WM_CHAR: return HandleChar(wParam);
+    case WM_KILLFOCUS: return HandleKillFocus();
+    default: return false;
   }
+}
+
+bool CPaintManagerUI::HandlePaint() {
+  m_bPaintPending = false;
+  IHost* host = CurrentHost();
+  ICanvas* canvas = host != nullptr ? host->BeginPaint(m_hWnd) : nullptr;
+  if (canvas != nullptr) {
+    Paint(*canvas);
+    host->EndPaint(m_hWnd);
+  }
+  return true;
+}
+
+bool CPaintManagerUI::HandleTimer(WPARAM id) {
+  if (id == kToolTipTimer) {
+    if (IHost* host = CurrentHost()) host->KillTimer(m_hWnd, kToolTipTimer);
+    if (m_pToolTipControl != nullptr && m_pToolTipControl == m_pHot && !m_pHot->GetToolTip().empty()) {
+      m_shownToolTip = m_pHot->GetToolTip();
+      m_ptToolTip = m_ptLastMouse;
+      Invalidate();
+    }
+    return true;
+  }
+  auto it = std::find_if(m_timers.begin(), m_timers.end(), [&](const TimerInfo& t) { return t.nativeId == id; });
+  if (it == m_timers.end()) return false;
+  SendNotify(it->control, L"timer", it->localId);
+  return true;
+}
+
+bool CPaintManagerUI::HandleMouseMove(POINT pt) {
+  bool moved = !(pt == m_ptLastMouse) || !m_bMouseInside;
+  m_ptLastMouse = pt;
+  m_bMouseInside = true;
+  if (m_pPushed != nullptr) {
+    SendEvent(m_pPushed, UIEVENT_MOUSEMOVE, pt);
+    return true;
+  }
+  if (moved) {
+    CControlUI* before = m_pHot;
+    UpdateHot(pt);
+    // Resting means not moving: a move over the same control starts the wait again.
+    if (before == m_pHot && m_shownToolTip.empty()) ShowToolTipFor(m_pHot);
+  }
+  if (m_pPopup != nullptr && m_pHot == m_pPopup) SendEvent(m_pPopup, UIEVENT_MOUSEMOVE, pt);
+  return true;
+}
+
+bool CPaintManagerUI::HandleMouseLeave() {
+  m_bMouseInside = false;
+  HideToolTip();
+  m_pToolTipControl = nullptr;
+  if (m_pHot != nullptr && m_pPushed == nullptr) {
+    CControlUI* old = m_pHot;
+    m_pHot = nullptr;
+    SendEvent(old, UIEVENT_MOUSELEAVE, m_ptLastMouse);
+  }
+  return true;
+}
+
+bool CPaintManagerUI::HandleButtonDown(UIEventType type, POINT pt) {
+  m_ptLastMouse = pt;
+  HideToolTip();
+  m_pToolTipControl = nullptr;
+  if (m_pPopup != nullptr) {
+    if (m_pPopup->GetPos().Contains(pt)) Press(m_pPopup, type, pt);
+    else SetPopup(nullptr);  // a press outside a popup only closes it
+    return true;
+  }
+  CControlUI* control = FindControl(pt);
+  if (control == nullptr) return true;
+  if (m_pFocus != nullptr && m_pFocus != control) SetFocus(nullptr);
+  if (control->IsEnabled()) Press(control, type, pt);
+  return true;
+}
+
+// The pushed control gets the pointer until the release, wherever it goes.
+void CPaintManagerUI::Press(CControlUI* control, UIEventType type, POINT pt) {
+  m_pPushed = control;
+  if (IHost* host = CurrentHost()) host->SetMouseCapture(m_hWnd, true);
+  SendEvent(control, type, pt);
+}
+
+bool CPaintManagerUI::HandleButtonUp(POINT pt) {
+  m_ptLastMouse = pt;
+  if (IHost* host = CurrentHost()) host->SetMouseCapture(m_hWnd, false);
+  CControlUI* pushed = m_pPushed;
+  m_pPushed = nullptr;
+  SendEvent(pushed, UIEVENT_BUTTONUP, pt);
+  return true;
+}
+
+bool CPaintManagerUI::HandleWheel(WPARAM wParam, LPARAM lParam) {
+  IHost* host = CurrentHost();
+  RECT window = host != nullptr ? host->GetWindowRect(m_hWnd) : RECT{};
+  POINT pt{GET_X_LPARAM(lParam) - window.left, GET_Y_LPARAM(lParam) - window.top};
+  auto delta = static_cast<WPARAM>(static_cast<LPARAM>(GET_WHEEL_DELTA_WPARAM(wParam)));
+  HideToolTip();
+  if (m_pPopup != nullptr) {
+    if (m_pPopup->GetPos().Contains(pt)) SendEvent(m_pPopup, UIEVENT_SCROLLWHEEL, pt, delta);
+    return true;
+  }
+  SendEvent(FindControl(pt), UIEVENT_SCROLLWHEEL, pt, delta);
+  return true;
+}
+
+bool CPaintManagerUI::HandleKeyDown(WPARAM key) {
+  HideToolTip();
+  if (m_pPopup != nullptr) {
+    SendEvent(m_pPopup, UIEVENT_KEYDOWN, m_ptLastMouse, key);
+    return true;
+  }
+  if (m_pFocus == nullptr) return false;
+  SendEvent(m_pFocus, UIEVENT_KEYDOWN, m_ptLastMouse, key);
+  return true;
+}
+
+bool CPaintManagerUI::HandleChar(WPARAM character) {
+  if (m_pFocus == nullptr) return false;
+  SendEvent(m_pFocus, UIEVENT_CHAR, m_ptLastMouse, character);
+  return true;
+}
+
+bool CPaintManagerUI::HandleKillFocus() {
+  HideToolTip();
+  SetPopup(nullptr);
+  if (m_pPushed != nullptr) {
+    CControlUI* pushed = m_pPushed;
+    m_pPushed = nullptr;
+    // A release far outside any control: the pushed state ends without a click.
+    SendEvent(pushed, UIEVENT_BUTTONUP, POINT{std::numeric_limits<int>::min() / 2, std::numeric_limits<int>::min() / 2});
+  }
+  return false;
 }
 
 }  // namespace DuiLib

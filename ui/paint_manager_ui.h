@@ -41,6 +41,9 @@ class CPaintManagerUI {
   // The skin folder of this window (full path, ends with a separator); image names resolve against it.
   void SetResourcePath(const std::string& folder);
   const std::string& GetResourcePath() const { return m_resourcePath; }
+  // The path of a file of the skin folder, or empty when the name would leave the folder (an absolute name,
+  // a ".." component: ui/resource_path.h), which is reported once on standard error. Every image a control
+  // draws is resolved here, so a name from data (the festival picture of a database) cannot escape.
   std::string ResolveFile(std::wstring_view file) const;
 
   // The control tree. AttachDialog takes ownership of the root.
@@ -135,7 +138,19 @@ class CPaintManagerUI {
   void ShowToolTipFor(CControlUI* control);
   void HideToolTip();
   void PaintToolTip(ICanvas& canvas);
+  // One handler per kind of message; each answers whether it consumed the message.
   bool HandleInput(UINT uMsg, WPARAM wParam, LPARAM lParam);
+  bool HandlePaint();
+  bool HandleTimer(WPARAM id);
+  bool HandleMouseMove(POINT pt);
+  bool HandleMouseLeave();
+  bool HandleButtonDown(UIEventType type, POINT pt);
+  void Press(CControlUI* control, UIEventType type, POINT pt);
+  bool HandleButtonUp(POINT pt);
+  bool HandleWheel(WPARAM wParam, LPARAM lParam);
+  bool HandleKeyDown(WPARAM key);
+  bool HandleChar(WPARAM character);
+  bool HandleKillFocus();
   void SendEvent(CControlUI* control, UIEventType type, POINT pt, WPARAM wParam = 0);
   void ForgetTimers(CControlUI* control);
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "platform/code_page.h"
 #include "ui/control_ui.h"
 #include "ui/dispatch_guard.h"
 #include "ui/resource_path.h"
@@ -84,6 +85,7 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     CDialogBuilder builder;
     std::string text = GetSkinText();
     std::string file = m_PaintManager.ResolveFile(GetSkinFile());
+    if (file.empty()) throw SkinError(platform::WideToUtf8(GetSkinFile()), 0, "the name leaves the skin folder");
     root = text.empty() ? builder.Create(file, this, &m_PaintManager)
                         : builder.CreateFromString(text, file, this, &m_PaintManager);
   } catch (const SkinError& error) {

@@ -41,10 +41,25 @@ TEST_F(YiJiTest, EmptyListsMissingWordsAndHostileIdsAppendNothing) {
   EXPECT_EQ(Words(true, 9), "[");  // no row
 }
 
+TEST_F(YiJiTest, EveryWordOfTheDayInStoredOrder) {
+  auto all = [](bool yi, int day) {
+    std::vector<std::string> words{"kept"};
+    EXPECT_TRUE(QueryYiJiWords(words, yi, Date(2015, 5, day)));
+    return words;
+  };
+  EXPECT_EQ(all(true, 5), (std::vector<std::string>{"kept", kJiSi, "two", "three"}));
+  EXPECT_EQ(all(false, 5), (std::vector<std::string>{"kept", "two", kJiSi}));  // id 9 has no word
+  EXPECT_EQ(all(false, 7), std::vector<std::string>{"kept"});
+  EXPECT_EQ(all(true, 9), std::vector<std::string>{"kept"});  // no row
+}
+
 TEST_F(AlmanacStoreTest, MissingFileAnswersNoAndTouchesNothing) {
   std::string text = "kept", festival = "f", picpath = "p", holidays = "h";
   char name[18] = "kept";
   EXPECT_FALSE(QueryYiJi(text, true, Date(2015, 1, 1)));
+  std::vector<std::string> words;
+  EXPECT_FALSE(QueryYiJiWords(words, true, Date(2015, 1, 1)));
+  EXPECT_TRUE(words.empty());
   EXPECT_FALSE(QueryFestival(Date(2015, 1, 1), text));
   EXPECT_FALSE(QueryFestivalDay(Date(2015, 10, 1), festival, picpath, holidays));
   EXPECT_FALSE(QueryWorkedDay(Date(2015, 10, 10)));
@@ -61,18 +76,18 @@ TEST_F(AlmanacStoreTest, DatabasePathIsBesideTheExecutable) {
   EXPECT_EQ(GetAlmanacDbPath(), "yiji.db");
 }
 
-TEST_F(AlmanacStoreTest, FestivalTooltipEndsWithItsSharedMonthDayKey) {
+TEST_F(AlmanacStoreTest, FestivalTooltipIsTheTextAloneWithoutItsMonthDayKey) {
   Db("create table festivaltable (datetime text, festival text);"
      "insert into festivaltable values ('1225', 'tip'), ('111', ''), ('101', null);");
   std::string out;
   QueryFestival(Date(2015, 12, 25), out);
-  EXPECT_EQ(out, "tip 1225");
+  EXPECT_EQ(out, "tip");
   out.clear();
   QueryFestival(Date(2015, 11, 1), out);  // 1 November and 11 January share "111"
-  EXPECT_EQ(out, " 111");
+  EXPECT_EQ(out, "");
   out = "old";
   QueryFestival(Date(2015, 10, 1), out);
-  EXPECT_EQ(out, "old 101");
+  EXPECT_EQ(out, "old");
 }
 
 class FestivalNameTest : public AlmanacStoreTest {

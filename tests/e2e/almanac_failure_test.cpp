@@ -44,10 +44,10 @@ class ElsewhereTest : public WidgetTest {
   fs::path folder;
 };
 
-TEST_F(ElsewhereTest, WithoutTheDatabaseTheWidgetRunsWithEmptyAlmanacTexts) {
+TEST_F(ElsewhereTest, WithoutTheDatabaseTheWidgetRunsAndItsAlmanacRowsSaySo) {
   auto& w = Open();
-  EXPECT_EQ(w.Text(L"lbl_yi"), L"");
-  EXPECT_EQ(w.Text(L"lbl_ji"), L"");
+  EXPECT_EQ(w.Text(L"lbl_yi"), L"未找到黄历数据库 yiji.db");
+  EXPECT_EQ(w.Text(L"lbl_ji"), L"暂无宜忌");
   EXPECT_EQ(w.Text(L"now_lunar"), L"正月初一");  // the engine needs no database
   EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2015, 2, 19)});
   ClickOn(L"btn_next_month");
@@ -64,7 +64,7 @@ TEST_F(ElsewhereTest, ACorruptDatabaseIsReportedOnceAndTheWidgetStaysUsable) {
   EXPECT_EQ(atStart.find(where), 0u) << atStart;
   EXPECT_NE(atStart.find("file is not a database (shown without the almanac)\n"), std::string::npos) << atStart;
   EXPECT_EQ(std::count(atStart.begin(), atStart.end(), '\n'), 1) << atStart;
-  EXPECT_EQ(w.Text(L"lbl_yi"), L"");
+  EXPECT_EQ(w.Text(L"lbl_yi"), L"黄历数据库 yiji.db 无法读取");
   EXPECT_EQ(w.Text(L"now_lunar"), L"正月初一");  // the engine's own texts are there
   // The same failures again are not repeated, and the widget goes on: months, clock, day clicks.
   testing::internal::CaptureStderr();
@@ -96,11 +96,12 @@ TEST_F(ElsewhereTest, ALockedDatabaseNeverHoldsTheWindowAndIsReadOnceFree) {
   auto const err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
   EXPECT_NE(err.find("SQLITE_BUSY[5]: database is locked (another program holds it locked"), std::string::npos) << err;
-  EXPECT_EQ(w.Text(L"lbl_yi"), L"");
+  EXPECT_EQ(w.Text(L"lbl_yi"), L"黄历数据库被其他程序占用");
   EXPECT_EQ(w.Text(L"now_lunar"), L"正月十八");
   writer.Release();
   ClickOn(L"btn_next_month");
-  EXPECT_NE(w.Text(L"lbl_yi"), L"");
+  EXPECT_NE(w.Text(L"lbl_yi"), L"黄历数据库被其他程序占用");
+  EXPECT_NE(w.Find(L"lbl_yi")->GetToolTip(), L"");
 }
 #endif
 
@@ -149,6 +150,23 @@ TEST_F(ElsewhereTest, TheSnapshotSaysOnceWhereItLookedForTheDatabase) {
   auto const at = err.find("no almanac database at " + where);
   EXPECT_NE(at, std::string::npos) << err;
   EXPECT_EQ(err.find("no almanac database", at + 1), std::string::npos) << err;
+}
+
+TEST_F(ElsewhereTest, WithoutTheBackgroundPictureTheHeaderKeepsItsBlue) {
+  fs::copy(fs::path(WANNIANLI_OUTPUT_DIR) / "skin", folder / "skin");
+  fs::remove(folder / "skin" / "main_bg.png");
+  CPaintManagerUI::SetInstancePath(folder.string());
+  testing::internal::CaptureStderr();
+  Open();
+  host.RunUntilIdle();
+  auto const err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("main_bg.png"), std::string::npos) << err;  // still reported
+  EXPECT_EQ(host.Pixel(Handle(), 150, 20) & 0xFFFFFF, 0x278ADFu);  // the header's own blue behind its texts
+  EXPECT_EQ(host.Pixel(Handle(), 1, 300) & 0xFFFFFF, 0xFFFFFFu);   // the body stays white
+  ClickOn(L"btn_suoxiao");
+  ClickOn(L"btn_fangda");
+  host.RunUntilIdle();
+  EXPECT_EQ(host.Pixel(Handle(), 1, 300) & 0xFFFFFF, 0xFFFFFFu);
 }
 
 TEST_F(ElsewhereTest, AMissingSkinNamesTheFileAndFailsWithStatus1) {

@@ -27,7 +27,9 @@ TEST_F(NavigationTest, StartUpShowsTodayInTheHeaderAndTheGrid) {
   EXPECT_EQ(w.YearIndex(), 115);
   EXPECT_EQ(w.MonthIndex(), 2);
   EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2015, 2, 19)});
-  EXPECT_EQ(w.DatesWithImage(grid::kTodayImage), std::vector<DateTimeRecord>{Date(2015, 2, 19)});
+  // Today is a rest day and keeps its 休 badge; the cell paints today's own mark over it.
+  EXPECT_EQ(w.DatesWithImage(grid::kRestDayImage).front(), Date(2015, 2, 18));
+  EXPECT_EQ(w.DatesWithImage(grid::kRestDayImage).at(1), Date(2015, 2, 19));
   EXPECT_EQ(w.ShownCellsOf(2015, 2, 1).size(), 1u);
   EXPECT_EQ(w.ShownCellsOf(2015, 2, 28).size(), 1u);
   EXPECT_FALSE(w.Find(L"lbl_festival")->GetBkImage().empty());  // 春节's picture
@@ -54,12 +56,15 @@ TEST_F(NavigationTest, MonthStepsStopAtJanuaryAndDecemberOfTheShownYear) {
   clock.now = {2015, 1, 10, 8, 0, 0};
   auto& w = Open();
   auto const before = w.SelectedDates();
+  EXPECT_FALSE(w.Find(L"btn_up_month")->IsEnabled());  // looks disabled where it does nothing
   ClickOn(L"btn_up_month");
   EXPECT_EQ(w.MonthIndex(), 1);
   EXPECT_EQ(w.YearIndex(), 115);
   EXPECT_EQ(w.SelectedDates(), before);
   for (int i = 0; i < 11; ++i) ClickOn(L"btn_next_month");
   EXPECT_EQ(w.MonthIndex(), 12);
+  EXPECT_TRUE(w.Find(L"btn_up_month")->IsEnabled());
+  EXPECT_FALSE(w.Find(L"btn_next_month")->IsEnabled());
   ClickOn(L"btn_next_month");
   EXPECT_EQ(w.MonthIndex(), 12);
   EXPECT_EQ(w.YearIndex(), 115);
@@ -181,6 +186,48 @@ TEST_F(NavigationTest, SelectDayForADateNoCellHoldsSelectsNothingNew) {
   EXPECT_EQ(w.SelectedDates(), std::vector<DateTimeRecord>{Date(2015, 2, 19)});
 }
 
+TEST_F(NavigationTest, KeysAndTheWheelOverTheGridNavigateWhileAnOpenDropDownKeepsItsKeys) {
+  auto& w = Open();  // 19 February 2015 selected, a Thursday
+  auto selected = [&] { return w.SelectedDates(); };
+  host.Key(Handle(), VK_RIGHT);
+  EXPECT_EQ(selected(), std::vector<DateTimeRecord>{Date(2015, 2, 20)});
+  host.Key(Handle(), VK_DOWN);
+  host.Key(Handle(), VK_DOWN);  // onto the grey 6 March: March shows, as a click on it does
+  EXPECT_EQ(w.MonthIndex(), 3);
+  EXPECT_EQ(selected(), std::vector<DateTimeRecord>{Date(2015, 3, 6)});
+  host.Key(Handle(), VK_LEFT);
+  host.Key(Handle(), VK_UP);  // 1 March is a Sunday: nothing above the first row
+  EXPECT_EQ(selected(), std::vector<DateTimeRecord>{Date(2015, 3, 5)});
+  host.Key(Handle(), VK_PRIOR);
+  host.Key(Handle(), VK_PRIOR);
+  host.Key(Handle(), VK_PRIOR);  // no step before January
+  EXPECT_EQ(selected(), std::vector<DateTimeRecord>{Date(2015, 1, 1)});
+  host.Key(Handle(), VK_LEFT);  // the cells before 1 January are hidden
+  EXPECT_EQ(selected(), std::vector<DateTimeRecord>{Date(2015, 1, 1)});
+  host.Key(Handle(), VK_NEXT);
+  EXPECT_EQ(w.MonthIndex(), 2);
+  host.Key(Handle(), VK_HOME);
+  EXPECT_EQ(selected(), std::vector<DateTimeRecord>{Date(2015, 2, 19)});
+
+  auto const grid = Centre(w.Find(L"cal"));
+  host.Wheel(Handle(), grid.x, grid.y, -1);  // down: the next month
+  EXPECT_EQ(selected(), std::vector<DateTimeRecord>{Date(2015, 3, 1)});
+  host.Wheel(Handle(), grid.x, grid.y, 1);
+  host.Wheel(Handle(), grid.x, grid.y, 1);
+  host.Wheel(Handle(), grid.x, grid.y, 1);  // January's rule: nothing before it
+  EXPECT_EQ(selected(), std::vector<DateTimeRecord>{Date(2015, 1, 1)});
+  host.Wheel(Handle(), 150, 60, -1);  // over the header: nothing
+  EXPECT_EQ(w.MonthIndex(), 1);
+
+  auto* month = static_cast<CComboUI*>(w.Find(L"com_month"));
+  host.Click(Handle(), Centre(month).x, Centre(month).y);
+  ASSERT_NE(w.GetPaintManager().GetPopup(), nullptr);
+  host.Key(Handle(), VK_RIGHT);
+  host.Key(Handle(), VK_HOME);
+  EXPECT_EQ(selected(), std::vector<DateTimeRecord>{Date(2015, 1, 1)});
+  host.Key(Handle(), VK_ESCAPE);
+}
+
 TEST_F(NavigationTest, NotificationsWithoutAnActionChangeNothing) {
   auto& w = Open();
   auto const time = w.Text(L"now_time");
@@ -189,6 +236,10 @@ TEST_F(NavigationTest, NotificationsWithoutAnActionChangeNothing) {
   pm.SendNotify(w.Find(L"now_day"), L"timer");  // only "cal"'s timer ticks the clock
   // 记事本 opens the note window now (tests/e2e/notes_test.cpp).
   for (auto const* name : {L"btn_screenshot", L"now_lunar"}) ClickOn(name);
+  // The header's tools without a function look disabled and say so.
+  EXPECT_TRUE(w.Find(L"btn_notePad")->IsEnabled());
+  EXPECT_FALSE(w.Find(L"btn_screenshot")->IsEnabled());
+  EXPECT_EQ(w.Find(L"btn_screenshot")->GetToolTip(), L"截图：尚未提供");
   host.Click(Handle(), 250, 148);  // the bare background between the navigation buttons
   pm.SendNotify(w.Find(L"com_month"), L"textchanged");
   pm.SendNotify(w.Find(L"com_month"), L"killfocus");

@@ -4,7 +4,14 @@
 #     clicks "next month" with xdotool, checks that the screenshot changed where the grid is and not in
 #     the weekday row, then closes the widget with its close button and expects exit status 0;
 #   real_window_test.sh PATH/TO/wannianli wm-close
-#     under a window manager (openbox), closes the widget with Alt+F4 and expects exit status 0;
+#     under a window manager (openbox), closes the widget with Alt+F4 and expects exit status 0 and nothing
+#     on standard error;
+#   real_window_test.sh PATH/TO/wannianli first-click
+#     under openbox, another window (xclock) takes the focus, then one click on "next month" must change
+#     the grid: the click that activates the widget acts too;
+#   real_window_test.sh PATH/TO/wannianli caption-click
+#     under openbox, with the focus elsewhere, an instant press and release on the header's bare background
+#     (the caption) must not leave the window following the pointer;
 #   real_window_test.sh PATH/TO/wannianli second-start
 #     under openbox, with another program's window active on top, a second start ends with status 0 at
 #     once, leaves one widget, and that widget is then the top and active window; --info meanwhile runs;
@@ -52,7 +59,7 @@ export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 # The shown window, by its X11 class (a search may also meet windows SDL makes and drops while it starts).
 find_window() { xdotool search --onlyvisible --class '^wannianli$' 2>/dev/null | tail -n1 || true; }
 start_widget() {
-  timeout -k 5 60 "$program" --today 2015-02-19 &
+  timeout -k 5 60 "$program" --today 2015-02-19 2>"$work/stderr" &
   app_pid=$!
   window=""
   for _ in $(seq 100); do
@@ -83,7 +90,8 @@ if [ "$mode" = wm-close ]; then
     kill -0 "$app_pid" 2>/dev/null || break
   done
   finish "Alt+F4"
-  echo "real window test: closed by the window manager with status 0"
+  [ ! -s "$work/stderr" ] || fail "closing printed: $(cat "$work/stderr")"
+  echo "real window test: closed by the window manager with status 0, nothing printed"
   exit 0
 fi
 
@@ -163,9 +171,47 @@ changed() {
   compare -metric AE -crop "$3" "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true
 }
 
+# Another window is activated: the widget's next click is the one that activates it.
+focus_elsewhere() {
+  if [ -z "$other_pid" ]; then
+    xclock -geometry 100x100+680+480 >/dev/null 2>&1 &
+    other_pid=$!
+  fi
+  local other=""
+  for _ in $(seq 100); do
+    other=$(xdotool search --onlyvisible --name '^xclock$' 2>/dev/null | tail -n1 || true)
+    [ -n "$other" ] && xdotool windowfocus --sync "$other" 2>/dev/null && break
+    sleep 0.1
+  done
+  # (xclock asks for no keyboard input, so the window manager would not give it the focus: it is set directly.)
+  [ -n "$other" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" != "$window" ] || fail "the widget kept the focus"
+}
+
+if [ "$mode" = caption-click ]; then
+  sleep 1
+  focus_elsewhere
+  # An instant press and release on the header's bare background (between the clock and the buttons).
+  xdotool mousemove --window "$window" 160 14 click 1
+  sleep 0.5
+  xdotool mousemove 520 420
+  sleep 0.5
+  xdotool mousemove 560 440
+  sleep 0.5
+  x_before=$X
+  y_before=$Y
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "$X" = "$x_before" ] && [ "$Y" = "$y_before" ] ||
+    fail "the window followed the pointer after a quick click on its caption ($x_before,$y_before -> $X,$Y)"
+  xdotool mousemove --window "$window" 318 14 click 1
+  finish "btn_close"
+  echo "real window test: a quick click on the caption left the window in place"
+  exit 0
+fi
+
 # The pointer rests outside the window, so that no tooltip shows in either shot.
 xdotool mousemove 1 1
 sleep 1
+[ "$mode" = first-click ] && focus_elsewhere
 shot "$work/before.png"
 # "btn_next_month" sits at 212..236 x 136..160.
 xdotool mousemove --window "$window" 224 148 click 1 mousemove 1 1
@@ -176,7 +222,7 @@ for _ in $(seq 50); do
   grid_changed=$(changed "$work/before.png" "$work/after.png" "331x295+2+192")
   [ "${grid_changed%.*}" -gt 2000 ] && break
 done
-[ "${grid_changed%.*}" -gt 2000 ] || fail "the grid did not change after next month ($grid_changed pixels)"
+[ "${grid_changed%.*}" -gt 2000 ] || fail "the grid did not change after one click on next month ($grid_changed pixels)"
 # The date labels changed too, the weekday row did not.
 [ "$(changed "$work/before.png" "$work/after.png" "336x24+0+165")" = 0 ] || fail "the weekday row changed"
 

@@ -104,9 +104,9 @@ TEST_F(WindowActionsTest, ShutdownAnsweredOkRunsThePowerOffCommandLineThroughThe
   EXPECT_EQ(commandsRun.front(), platform::PowerOffCommandLine());
 }
 
-TEST_F(WindowActionsTest, EnterEscapeUpAndDownNeverReachTheDefaultKeyHandling) {
+TEST_F(WindowActionsTest, EnterAndEscapeNeverReachTheDefaultKeyHandling) {
   auto& w = Open();
-  for (auto key : {VK_ESCAPE, VK_RETURN, VK_UP, VK_DOWN}) {
+  for (auto key : {VK_ESCAPE, VK_RETURN}) {
     bool handled = false;
     EXPECT_EQ(w.MessageHandler(WM_KEYDOWN, key, 0, handled), 0);
     EXPECT_FALSE(handled);

@@ -64,18 +64,24 @@ TEST_F(GridWindowTest, FillsFebruaryAugustJanuaryAndDecember2015) {
   }
 }
 
-TEST_F(GridWindowTest, SelectionFlagsAndTodaysMarker) {
+TEST_F(GridWindowTest, SelectionFlagsTodaysMarkerAndTheSelectedDaysPicture) {
   SetToday(2015, 10, 20);
   almanac.holidayRows[{2015, 10, 20}] = {"测试", "test.png", ""};
+  almanac.holidayRows[{2015, 10, 1}] = {"国庆节", "guoqing.png", ""};
   auto& w = Open();
   w.view.FillMonthGrid(2015, 10, grid::kSelectNothing);
   EXPECT_EQ(w.SelectedCells(), std::vector<int>{});
   EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{24});
-  EXPECT_EQ(w.FestivalLabel()->GetBkImage(), L"test.png");
+  EXPECT_EQ(w.FestivalLabel()->GetBkImage(), L"");  // the picture follows the selection, not today
   w.view.FillMonthGrid(2015, 10, grid::kSelectFirstDay);
   EXPECT_EQ(w.SelectedCells(), std::vector<int>{5});
+  EXPECT_EQ(w.FestivalLabel()->GetBkImage(), L"guoqing.png");
   w.view.FillMonthGrid(2015, 10, grid::kSelectToday);
   EXPECT_EQ(w.SelectedCells(), std::vector<int>{24});
+  EXPECT_EQ(w.FestivalLabel()->GetBkImage(), L"test.png");
+  w.view.FillMonthGrid(2015, 11, grid::kSelectFirstDay);  // a day without a festival hides it
+  EXPECT_EQ(w.FestivalLabel()->GetBkImage(), L"");
+  w.view.FillMonthGrid(2015, 10, grid::kSelectToday);
   w.view.FillMonthGrid(2015, 9, grid::kSelectToday);  // today is not a day of September: nothing selected, nothing marked
   EXPECT_EQ(w.SelectedCells(), std::vector<int>{24});
   EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{});

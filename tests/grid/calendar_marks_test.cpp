@@ -16,18 +16,20 @@ class MarksTest : public GridWindowTest {
     almanac.holidayRows[{2015, 2, 19}] = {"春节", "chunjie.png", "18,19,20,21,22,23,24"};
     for (int d = 18; d <= 24; ++d) almanac.restDays.insert({2015, 2, d});
     almanac.workedDays = {{2015, 2, 15}, {2015, 2, 28}};
-    almanac.festivalTips[{2015, 2, 14}] = "情人节 214";
+    almanac.festivalTips[{2015, 2, 14}] = "情人节";
   }
 };
 
-TEST_F(MarksTest, RestDaysAroundTodayWorkedDaysAndTooltips) {
+TEST_F(MarksTest, RestDaysTodayAmongThemWorkedDaysAndTooltips) {
   SetToday(2015, 2, 19);
   auto& w = Open();
   w.ShowMonth(2015, 2, 19, grid::kSelectToday);
-  EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{19});
-  EXPECT_EQ(w.CellsWith(kRestDayImage), (std::vector<int>{18, 20, 21, 22, 23, 24}));
+  // Today is a rest day and keeps that badge; its own marker is painted by the cell.
+  EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{});
+  EXPECT_EQ(w.CellsWith(kRestDayImage), (std::vector<int>{18, 19, 20, 21, 22, 23, 24}));
   EXPECT_EQ(w.CellsWith(kWorkedDayImage), (std::vector<int>{15, 28}));
-  EXPECT_EQ(w.DayCell(14)->GetToolTip(), L"情人节 214");  // no holiday name: the festival tip stays
+  EXPECT_EQ(w.DayCell(19)->GetSelectedImage(), kRestDaySelectedImage);
+  EXPECT_EQ(w.DayCell(14)->GetToolTip(), L"情人节");  // no holiday name: the festival tip stays
   EXPECT_EQ(w.DayCell(19)->GetToolTip(), L"春节");
   w.ShowMonth(2015, 3, 1, grid::kSelectFirstDay);  // the next month clears both
   EXPECT_EQ(w.DayCell(14)->GetToolTip(), L"");

@@ -1,6 +1,7 @@
 // The day cell's painting rule, through a recording canvas.
 #include <gtest/gtest.h>
 
+#include "grid/cell_lines.h"
 #include "grid/grid_constants.h"
 #include "grid_window_support.h"
 #include "recording_canvas.h"
@@ -90,6 +91,22 @@ TEST_F(PaintTest, TextLiesOverTheBackgroundAndTheSelectedImage) {
   w.DayCell(19)->SetBkImage(grid::kRestDayImage);
   w.DayCell(19)->Selected(true);
   EXPECT_EQ(Paint(19).steps, (std::vector<std::string>{"image jiaqi.png", "image default_select.png", "text", "text"}));
+}
+
+TEST_F(PaintTest, TodayIsMarkedOverItsBadgeWhileAnotherDayIsSelected) {
+  SetToday(2023, 10, 7);
+  almanac.workedDays = {{2023, 10, 7}};
+  auto& w = Open();
+  w.ShowMonth(2023, 10, 12, grid::kSelectNothing);
+  w.DayCell(12)->Selected(true);  // 12 October; today, 7 October, is cell 7
+  ASSERT_EQ(w.DayCell(7)->GetBkImage(), grid::kWorkedDayImage);  // the 班 badge stays
+  auto const today = Paint(7);
+  EXPECT_EQ(today.steps, (std::vector<std::string>{"image ban.png", "fill", "text", "text"}));
+  EXPECT_EQ(today.fills.back().second, grid::kTodayMarkColour);
+  EXPECT_EQ(today.texts[0].colour, grid::kTodayMarkTextColour);
+  auto const other = Paint(8);
+  EXPECT_TRUE(other.fills.empty());
+  EXPECT_EQ(other.texts[0].colour, kBlack);
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ class FakeAlmanac {
 
   std::map<Day, Row> holidayRows;
   std::set<Day> workedDays, restDays;
-  std::map<Day, std::string> festivalTips, yi;
+  std::map<Day, std::string> festivalTips, yi, ji;  // yi, ji: the words QueryYiJi gives (two at most)
+  std::map<Day, std::vector<std::string>> allYi, allJi;  // every word of the day
   mutable std::vector<std::pair<std::string, Day>> calls;  // ("rest", day), ...
 
   std::vector<Day> Asked(const std::string& what) const {
@@ -44,8 +45,15 @@ class FakeAlmanac {
       return true;
     };
     l.queryYiJi = [this](std::string& out, bool isYi, DateTimeRecord d) {
-      if (auto it = yi.find(Log(isYi ? "yi" : "ji", d)); isYi && it != yi.end()) out += platform::Utf8ToGbk(it->second);
+      const auto& table = isYi ? yi : ji;
+      if (auto it = table.find(Log(isYi ? "yi" : "ji", d)); it != table.end()) out += platform::Utf8ToGbk(it->second);
       return true;
+    };
+    l.queryYiJiWords = [this](std::vector<std::string>& out, bool isYi, DateTimeRecord d) {
+      const auto& table = isYi ? allYi : allJi;
+      if (auto it = table.find(Log(isYi ? "yi words" : "ji words", d)); it != table.end())
+        for (const auto& word : it->second) out.push_back(platform::Utf8ToGbk(word));
+      return grid::AlmanacAnswer::Answered;
     };
     return l;
   }

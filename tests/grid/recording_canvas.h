@@ -17,9 +17,13 @@ class RecordingCanvas : public DuiLib::ICanvas {
     DuiLib::UINT style;
   };
   std::vector<Text> texts;
-  std::vector<std::string> steps;  // "image <file name>" and "text <text>" in drawing order
+  std::vector<std::string> steps;  // "image <file name>", "fill" and "text" in drawing order
+  std::vector<std::pair<DuiLib::RECT, DuiLib::DWORD>> fills;
 
-  void FillRect(const DuiLib::RECT&, DuiLib::DWORD) override {}
+  void FillRect(const DuiLib::RECT& rect, DuiLib::DWORD argb) override {
+    fills.push_back({rect, argb});
+    steps.push_back("fill");
+  }
   void DrawFrame(const DuiLib::RECT&, int, DuiLib::DWORD) override {}
   bool DrawImage(const DuiLib::RECT&, const std::string& file) override {
     steps.push_back("image " + file.substr(file.find_last_of("/\\") + 1));

@@ -31,8 +31,8 @@ class StoreGridTest : public GridWindowTest {
 
 TEST_F(StoreGridTest, SpringFestival2015) {
   auto& w = ShowToday(2015, 2, 19);
-  EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{19});
-  EXPECT_EQ(w.CellsWith(kRestDayImage), (std::vector<int>{18, 20, 21, 22, 23, 24}));
+  EXPECT_EQ(w.CellsWith(kTodayImage), std::vector<int>{});  // today keeps its rest-day badge
+  EXPECT_EQ(w.CellsWith(kRestDayImage), (std::vector<int>{18, 19, 20, 21, 22, 23, 24}));
   EXPECT_EQ(w.CellsWith(kWorkedDayImage), (std::vector<int>{15, 28}));
   EXPECT_EQ(w.DayCell(19)->GetToolTip(), L"春节");
   EXPECT_FALSE(w.FestivalLabel()->GetBkImage().empty());

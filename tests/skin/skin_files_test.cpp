@@ -32,16 +32,22 @@ std::vector<Expected> expected_images() {
   auto states = [&](const std::string& stem, int w, int h) {
     for (const char* s : {"_normal.png", "_hot.png", "_pushed.png"}) list.push_back({stem + s, w, h});
   };
+  // Buttons the program can disable have a fourth state.
   for (const char* b : {"btn_app", "btn_notepad", "btn_screenshot", "btn_shutdown", "btn_suoxiao", "btn_fangda",
-                        "btn_close", "btn_prev_month", "btn_next_month"})
+                        "btn_close", "btn_prev_month", "btn_next_month"}) {
     states(b, 24, 24);
+    list.push_back({std::string(b) + "_disabled.png", 24, 24});
+  }
   states("btn_today", 56, 24);
   states("combo", 80, 24);
   states("btn_tools_fold", 64, 24);
   states("btn_tools_unfold", 64, 24);
   for (const char* t : {"notepad", "screenshot", "notify", "memo", "clock", "translate", "package", "majiang",
                         "doudizhu"})
+  {
     states(std::string("tool_") + t, 150, 128);
+    list.push_back({std::string("tool_") + t + "_disabled.png", 150, 128});
+  }
   return list;
 }
 
@@ -98,6 +104,8 @@ TEST(SkinFiles, ButtonStatesLookDifferent) {
     ASSERT_TRUE(normal.ok() && hot.ok() && pushed.ok());
     EXPECT_FALSE(same_pixels(normal, hot));
     EXPECT_FALSE(same_pixels(hot, pushed));
+    if (const PngImage disabled(skin_path(std::string(b) + "_disabled.png")); disabled.ok())
+      EXPECT_FALSE(same_pixels(normal, disabled));
   }
 }
 

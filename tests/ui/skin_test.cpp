@@ -29,6 +29,13 @@ TEST(AttributeParse, RectanglesSizesIntsAndFlags) {
   EXPECT_EQ(ParseSize(L"336,494"), (SIZE{336, 494}));
   EXPECT_FALSE(ParseInt(L"12a").has_value());
   EXPECT_FALSE(ParseInt(L"99999999999").has_value());
+  // Each number within its range, both ends included.
+  EXPECT_EQ(ParseInt(L"16384", kExtentRange), 16384);
+  EXPECT_FALSE(ParseInt(L"16385", kExtentRange).has_value());
+  EXPECT_FALSE(ParseInt(L"-1", kExtentRange).has_value());
+  EXPECT_EQ(ParseSize(L"4096,1", kWindowExtentRange), (SIZE{4096, 1}));
+  EXPECT_FALSE(ParseSize(L"4097,1", kWindowExtentRange).has_value());
+  EXPECT_FALSE(ParseRect(L"0,0,0,-16385").has_value());
   EXPECT_EQ(ParseBool(L"true"), true);
   EXPECT_FALSE(ParseBool(L"yes").has_value());
 }

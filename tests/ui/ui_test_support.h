@@ -2,7 +2,10 @@
 // A window built from a test skin on the headless host, recording what reaches it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -98,6 +101,31 @@ class UiTest : public ::testing::Test {
   }
 
   HeadlessHost host;
+};
+
+// A fresh folder for one test's files, removed with everything in it afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder()
+      : path(std::filesystem::temp_directory_path() /
+             ("wannianli-ui-" + std::to_string(std::random_device{}()) + "-" +
+              testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    std::filesystem::create_directories(path);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    std::filesystem::create_directories((path / name).parent_path());
+    std::ofstream(path / name, std::ios::binary) << bytes;
+    return (path / name).string();
+  }
+
+  const std::filesystem::path path;
 };
 
 }  // namespace uitest

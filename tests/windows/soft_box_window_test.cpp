@@ -2,6 +2,7 @@
 #include "windows/soft_box_window.h"
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "windows_test_support.h"
@@ -70,14 +71,20 @@ TEST_F(SoftBoxTest, WithoutTheToolRowFoldOnlyShowsTheUnfoldButton) {
   EXPECT_TRUE(Find(box, L"btn_tools_unfold")->IsVisible());
 }
 
-TEST_F(SoftBoxTest, ToolButtonsChangeNothing) {
+TEST_F(SoftBoxTest, ToolsWithoutAFunctionLookDisabledSaySoAndChangeNothing) {
   auto* box = SoftBoxWindow::Open();
   HWND const handle = box->GetHWND();
   host.RunUntilIdle();
-  for (auto const* name : {L"btn_tools_notepad", L"btn_tools_screenshot", L"btn_tools_notify", L"btn_tools_memo",
-                           L"btn_tools_clock", L"btn_personal_tools_translate", L"btn_personal_tools_package",
+  // 记事本 and 备忘 work (AToolWithAnActionStartsWhatTheOpenerGave).
+  for (auto const* name : {L"btn_tools_screenshot", L"btn_tools_notify", L"btn_tools_clock",
+                           L"btn_personal_tools_translate", L"btn_personal_tools_package",
                            L"btn_player_tools_majiang", L"btn_player_tools_doudizhu"}) {
     SCOPED_TRACE(std::wstring(name).size());
+    EXPECT_FALSE(Find(box, name)->IsEnabled());
+    auto const at = Find(box, name)->GetPos();
+    host.MoveMouse(handle, at.left + 20, at.top + 20);
+    host.AdvanceTime(1000);
+    EXPECT_EQ(box->GetPaintManager().GetShownToolTip(), L"尚未提供");
     Click(box, name);
     EXPECT_TRUE(Find(box, L"hor_tools")->IsVisible());
     EXPECT_FALSE(Find(box, L"btn_tools_unfold")->IsVisible());
@@ -86,12 +93,23 @@ TEST_F(SoftBoxTest, ToolButtonsChangeNothing) {
   EXPECT_FALSE(host.QuitPosted());
 }
 
-TEST_F(SoftBoxTest, AToolWithAnActionStartsIt) {
+TEST_F(SoftBoxTest, AToolWithAnActionStartsWhatTheOpenerGave) {
   std::vector<std::wstring> started;
-  auto* box = SoftBoxWindow::Open({{L"btn_tools_memo", [&] { started.push_back(L"memo"); }}});
+  auto* box = SoftBoxWindow::Open({[&] { started.push_back(L"note"); }, [&] { started.push_back(L"memo"); }});
+  EXPECT_TRUE(Find(box, L"btn_tools_notepad")->IsEnabled());
+  EXPECT_TRUE(Find(box, L"btn_tools_memo")->IsEnabled());
   Click(box, L"btn_tools_memo");
-  Click(box, L"btn_tools_clock");
-  EXPECT_EQ(started, std::vector<std::wstring>{L"memo"});
+  Click(box, L"btn_tools_notepad");
+  EXPECT_EQ(started, (std::vector<std::wstring>{L"memo", L"note"}));
+}
+
+TEST_F(SoftBoxTest, EachNewBoxStepsAwaySoThatAllShow) {
+  std::set<std::pair<int, int>> places;
+  for (int i = 0; i < 4; ++i) {
+    RECT const rc = SoftBoxWindow::Open()->GetWindowRect();
+    places.insert({rc.left, rc.top});
+  }
+  EXPECT_EQ(places.size(), 4u);
 }
 
 TEST_F(SoftBoxTest, AWindowManagerCloseDeletesTheBox) {

@@ -1,4 +1,5 @@
-// Button images: every button comes as _normal, _hot (hovered) and _pushed.
+// Button images: every button comes as _normal, _hot (hovered) and _pushed; the ones the program can
+// disable (month steps at the year's ends, tools without a function yet) also as _disabled.
 #include "icons.h"
 #include "layout.h"
 #include "piece.h"
@@ -10,17 +11,23 @@
 namespace art {
 namespace {
 
-enum class State { normal, hot, pushed };
+enum class State { normal, hot, pushed, disabled };
 constexpr std::array kStates{State::normal, State::hot, State::pushed};
 
 std::string state_name(State s) {
-  return s == State::normal ? "normal" : s == State::hot ? "hot" : "pushed";
+  return s == State::normal ? "normal" : s == State::hot ? "hot" : s == State::pushed ? "pushed" : "disabled";
 }
 
 template <class Draw>
 void add_states(Pieces& out, const std::string& stem, int w, int h, Draw draw) {
   for (State s : kStates)
     out.push_back({stem + "_" + state_name(s) + ".png", w, h, [=](cairo_t* cr) { draw(cr, s); }});
+}
+
+template <class Draw>
+void add_states_and_disabled(Pieces& out, const std::string& stem, int w, int h, Draw draw) {
+  add_states(out, stem, w, h, draw);
+  out.push_back({stem + "_disabled.png", w, h, [=](cairo_t* cr) { draw(cr, State::disabled); }});
 }
 
 void icon_at(cairo_t* cr, icon::Draw draw, Rgba c, double x, double y, double scale) {
@@ -36,17 +43,21 @@ void caption_button(cairo_t* cr, State s, icon::Draw draw, bool danger) {
   const Box plate{1, 1, 22, 22};
   if (s == State::hot) fill_rounded(cr, plate, 5, danger ? hex(0xE5484D) : hex(0xFFFFFF, 0.20));
   if (s == State::pushed) fill_rounded(cr, plate, 5, danger ? hex(0xC43A3F) : hex(0x0B3F75, 0.28));
-  icon_at(cr, draw, hex(0xFFFFFF, s == State::normal ? 0.88 : 1.0), 0, 0, 1);
+  icon_at(cr, draw, hex(0xFFFFFF, s == State::disabled ? 0.38 : s == State::normal ? 0.88 : 1.0), 0, 0, 1);
 }
 
 // Navigation arrows sit on the white body.
 void nav_arrow(cairo_t* cr, State s, icon::Draw draw) {
-  if (s != State::normal) {
+  if (s == State::hot || s == State::pushed) {
     circle(cr, 12, 12, 11);
     set_source(cr, s == State::hot ? hex(0xEAF2FC) : hex(0xD4E5F8));
     cairo_fill(cr);
   }
-  icon_at(cr, draw, s == State::normal ? hex(0x5B6B7C) : s == State::hot ? palette::brand : hex(0x1D6CB8), 0, 0, 1);
+  const Rgba c = s == State::normal  ? hex(0x5B6B7C)
+                 : s == State::hot   ? palette::brand
+                 : s == State::pushed ? hex(0x1D6CB8)
+                                      : hex(0xC9D1DA);
+  icon_at(cr, draw, c, 0, 0, 1);
 }
 
 void combo_arrow(cairo_t* cr, double x, double y, Rgba c) {
@@ -88,13 +99,16 @@ struct Tool {
 
 void tool_tile(cairo_t* cr, State s, const Tool& t) {
   const Box b{0, 0, layout::kToolTileWidth, layout::kToolTileHeight};
+  const bool off = s == State::disabled;
   fill_rounded(cr, b, 12, s == State::pushed ? hex(0xEAF2FC) : s == State::hot ? hex(0xF7FAFE) : palette::body);
-  stroke_rounded(cr, b, 12, 1, s == State::normal ? palette::hairline : palette::brand);
+  stroke_rounded(cr, b, 12, 1, s == State::hot || s == State::pushed ? palette::brand : palette::hairline);
   circle(cr, b.w / 2, 50, 26);
-  set_source(cr, t.colour);
+  // A tool without a function yet: grey disc, faint label.
+  set_source(cr, off ? hex(0xC9D1DA) : t.colour);
   cairo_fill(cr);
   icon_at(cr, t.glyph, palette::body, b.w / 2 - 18, 50 - 18, 1.5);
-  draw_text(cr, t.label, {0, 88, b.w, 22}, {.px = 14, .colour = hex(0x33404D), .align = Align::centre});
+  draw_text(cr, t.label, {0, 88, b.w, 22},
+            {.px = 14, .colour = off ? hex(0xA3AEBA) : hex(0x33404D), .align = Align::centre});
 }
 
 }  // namespace
@@ -113,14 +127,14 @@ Pieces caption_button_pieces() {
       {"btn_close", icon::close, true},
   };
   for (const Caption& c : captions)
-    add_states(out, c.stem, 24, 24, [=](cairo_t* cr, State s) { caption_button(cr, s, c.glyph, c.danger); });
+    add_states_and_disabled(out, c.stem, 24, 24, [=](cairo_t* cr, State s) { caption_button(cr, s, c.glyph, c.danger); });
   return out;
 }
 
 Pieces navigation_pieces() {
   Pieces out;
-  add_states(out, "btn_prev_month", 24, 24, [](cairo_t* cr, State s) { nav_arrow(cr, s, icon::chevron_left); });
-  add_states(out, "btn_next_month", 24, 24, [](cairo_t* cr, State s) { nav_arrow(cr, s, icon::chevron_right); });
+  add_states_and_disabled(out, "btn_prev_month", 24, 24, [](cairo_t* cr, State s) { nav_arrow(cr, s, icon::chevron_left); });
+  add_states_and_disabled(out, "btn_next_month", 24, 24, [](cairo_t* cr, State s) { nav_arrow(cr, s, icon::chevron_right); });
   add_states(out, "btn_today", layout::btn_today.w, layout::btn_today.h, today_button);
   add_states(out, "combo", layout::com_year.w, layout::com_year.h, combo);
   out.push_back({"combo_arrow.png", 12, 12, [](cairo_t* cr) { combo_arrow(cr, 2, 4, hex(0x7A8898)); }});
@@ -141,8 +155,8 @@ Pieces tool_box_pieces() {
       {"tool_doudizhu", "斗地主", hex(0xD2475C), icon::cards},
   };
   for (const Tool& t : tools)
-    add_states(out, t.stem, layout::kToolTileWidth, layout::kToolTileHeight,
-               [=](cairo_t* cr, State s) { tool_tile(cr, s, t); });
+    add_states_and_disabled(out, t.stem, layout::kToolTileWidth, layout::kToolTileHeight,
+                            [=](cairo_t* cr, State s) { tool_tile(cr, s, t); });
   const int w = layout::btn_tools_fold.w;
   const int h = layout::btn_tools_fold.h;
   add_states(out, "btn_tools_fold", w, h, [](cairo_t* cr, State s) { fold_button(cr, s, "收起", icon::chevron_up); });

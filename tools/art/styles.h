@@ -10,7 +10,7 @@ inline constexpr TextStyle now_temp{.px = 12, .colour = palette::header_soft_tex
 inline constexpr TextStyle now_day{.px = 46, .bold = true, .colour = palette::header_text, .align = Align::centre};
 inline constexpr TextStyle now_week{.px = 15, .colour = palette::header_text};
 inline constexpr TextStyle now_datetime{.px = 13, .colour = palette::header_soft_text};
-inline constexpr TextStyle now_lunar{.px = 17, .bold = true, .colour = palette::header_text};
+inline constexpr TextStyle now_lunar{.px = 16, .bold = true, .colour = palette::header_text};
 inline constexpr TextStyle now_lunarYear{.px = 12, .colour = palette::header_soft_text};
 inline constexpr TextStyle now_lunarMonth{.px = 12, .colour = palette::header_soft_text};
 inline constexpr TextStyle almanac{.px = 12, .colour = palette::header_text};

@@ -6,8 +6,13 @@
 
 namespace DuiLib::sdl {
 
+void ExpectStaleWindowErrors(SDL_Window* window);  // ui/host/sdl_x11_errors.h
+
 struct WindowDeleter {
-  void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+  void operator()(SDL_Window* window) const {
+    ExpectStaleWindowErrors(window);
+    SDL_DestroyWindow(window);
+  }
 };
 struct RendererDeleter {
   void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }

@@ -170,10 +170,7 @@ void SdlHost::SetWindowIcon(HWND window, const std::string& pngFile) {
   NativeWindow* w = Find(window);
   if (w == nullptr) return;
   auto pixels = LoadPngPixels(pngFile);
-  if (!pixels) {
-    std::fprintf(stderr, "wannianli: cannot read the window icon %s\n", pngFile.c_str());
-    return;
-  }
+  if (!pixels) return;  // the image cache has said why
   SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(pixels->argb.data(), pixels->width, pixels->height, 32,
                                                          pixels->width * 4, SDL_PIXELFORMAT_ARGB8888);
   if (icon == nullptr) return;
@@ -276,13 +273,17 @@ void SdlHost::RunLoop(const std::function<bool()>& done) {
   SDL_Event event;
   while (!done()) {
     m_graveyard.clear();
+    EndCaptionPresses();
     if (NextQueued(event)) {
       Dispatch(event);
       continue;
     }
     // Paint only when nothing else is queued, as a desktop message loop does.
     if (PaintOne() || done()) continue;
-    if (SDL_WaitEvent(&event) == 1) {
+    if (CaptionPressed()) {
+      // Wakes to look at the button again (nothing is queued when it comes up).
+      if (SDL_WaitEventTimeout(&event, kCaptionPollMs) == 1) Dispatch(event);
+    } else if (SDL_WaitEvent(&event) == 1) {
       Dispatch(event);
     } else {
       // Not expected once SDL runs; waiting a little keeps a broken queue from spinning a core.

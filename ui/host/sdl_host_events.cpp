@@ -1,5 +1,6 @@
 // The SDL host's event dispatch: which window a native event is for, and what it becomes there.
 #include "ui/host/sdl_host_impl.h"
+#include "ui/host/sdl_x11_move.h"
 
 namespace DuiLib::sdl {
 
@@ -91,6 +92,7 @@ void SdlHost::DispatchWindowEvent(const SDL_WindowEvent& event) {
       break;
     case SDL_WINDOWEVENT_HIT_TEST:
       // SDL consumed a press on a caption spot; the second one of a double click is still news.
+      w->captionPressed = true;
       if (m_captionClicks.Press(reinterpret_cast<std::uintptr_t>(window), event.timestamp, w->lastCaptionPoint)) {
         Deliver(window, WM_NCLBUTTONDBLCLK, static_cast<WPARAM>(HTCAPTION),
                 MAKELPARAM(w->lastCaptionPoint.x, w->lastCaptionPoint.y));
@@ -114,6 +116,26 @@ void SdlHost::DispatchUserEvent(const SDL_UserEvent& event) {
     Posted posted = it->second;
     m_posted.erase(it);
     Deliver(posted.window, posted.message, posted.wParam, posted.lParam);
+  }
+}
+
+bool SdlHost::CaptionPressed() const {
+  for (auto& [handle, w] : m_windows)
+    if (w->captionPressed) return true;
+  return false;
+}
+
+void SdlHost::EndCaptionPresses() {
+  if (!CaptionPressed()) return;
+  // SDL hands the release of a caption press to no one (it never reported the press). Once the button is
+  // up, whatever move the window manager may still run for the press ends: after a real drag the manager
+  // has ended it already and the cancel changes nothing; after a quick click it missed the release and
+  // would keep the window on the pointer.
+  if ((SDL_GetGlobalMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0) return;
+  for (auto& [handle, w] : m_windows) {
+    if (!w->captionPressed) continue;
+    w->captionPressed = false;
+    CancelWindowManagerMove(w->Sdl());
   }
 }
 

@@ -99,6 +99,11 @@ class SdlHost final : public IHost {
 
   bool PointerAt(std::uint32_t sdlId, int x, int y, PointerTarget& target);
   void DispatchWindowEvent(const SDL_WindowEvent& event);
+  // Whether a caption press handed to the window manager waits for its button to come up; then the
+  // loop looks at the button every kCaptionPollMs, and EndCaptionPresses cancels the manager's move.
+  bool CaptionPressed() const;
+  void EndCaptionPresses();
+  static constexpr int kCaptionPollMs = 20;
   void DispatchUserEvent(const SDL_UserEvent& event);
   static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* area, void* data);
 

@@ -19,12 +19,25 @@ Library::Library() {
   // The X11 class (WM_CLASS) that desktop entries match with StartupWMClass, whatever the executable is
   // called. SDL reads it from its environment when video starts; a value the user set stays.
   SDL_setenv("SDL_VIDEO_X11_WMCLASS", "wannianli", 0);
+  // The click that activates a window acts too, as on every desktop: SDL's X11 driver would drop it.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // Without a display there is nothing to open; with an X display named and no Wayland one, only X11 is
+  // asked. When that display cannot be opened the message names it; a Wayland probe would only add a
+  // confusing line about XDG_RUNTIME_DIR.
+  const char* x11 = SDL_getenv("DISPLAY");
+  const bool x11Named = x11 != nullptr && *x11 != '\0';
+  const bool driverChosen = SDL_GetHint(SDL_HINT_VIDEODRIVER) != nullptr;  // by the environment or a caller
+  const bool waylandNamed = SDL_getenv("WAYLAND_DISPLAY") != nullptr;
+  if (!driverChosen && !waylandNamed && !x11Named)
+    throw std::runtime_error("no display (DISPLAY and WAYLAND_DISPLAY are not set)");
+  if (!driverChosen && !waylandNamed) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   // Before SDL_Init: SDL's X11 driver chains its own handler to the one it finds, and puts that one back
   // when it quits — which is when a stale-window error is often flushed.
   KeepRunningOnXErrors();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::string message = SDL_GetError();
     SDL_Quit();
+    if (!driverChosen && !waylandNamed) throw std::runtime_error("cannot open the display " + std::string(x11) + " (DISPLAY)");
     throw std::runtime_error("SDL could not start: " + message);
   }
   // Without a display SDL falls back to its "offscreen" driver on its own, and a widget nobody can see

@@ -32,6 +32,7 @@ class NativeWindow {
   bool paintPending = false;
   POINT lastPointer;                          // screen point of the last pointer event over the window
   POINT lastCaptionPoint;                     // screen point of the last caption hit
+  bool captionPressed = false;                // a caption press handed to the window manager, button not yet up
   std::map<std::uintptr_t, std::uint64_t> timers;  // framework timer id -> bridge serial
 
  private:

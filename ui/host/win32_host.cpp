@@ -92,6 +92,9 @@ struct Win32HostAccess {
       case WM_NCLBUTTONDBLCLK:
         client->HostDispatch(message, wParam, lParam);
         return 0;  // no maximize
+      case WM_MOUSEACTIVATE:
+        // The click that activates the window acts too: it is never eaten.
+        return MA_ACTIVATE;
       case WM_MOUSEMOVE:
         if (!window.trackingLeave) {
           TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window.native, 0};
@@ -113,21 +116,9 @@ struct Win32HostAccess {
       case WM_KEYUP:
         client->HostDispatch(message, wParam, lParam);
         return 0;
-      case WM_CHAR: {
-        // The framework takes whole code points; Windows sends UTF-16 units.
-        auto const unit = static_cast<wchar_t>(wParam);
-        if (unit >= 0xD800 && unit <= 0xDBFF) {
-          window.highSurrogate = unit;
-          return 0;
-        }
-        char32_t c = unit;
-        if (unit >= 0xDC00 && unit <= 0xDFFF && window.highSurrogate != 0) {
-          c = 0x10000 + ((static_cast<char32_t>(window.highSurrogate) - 0xD800) << 10) + (unit - 0xDC00);
-        }
-        window.highSurrogate = 0;
-        client->HostDispatch(WM_CHAR, c, lParam);
+      case WM_CHAR:
+        HandleChar(window, wParam, lParam);
         return 0;
-      }
       case WM_SETFOCUS:
       case WM_KILLFOCUS:
         client->HostDispatch(message, 0, 0);
@@ -144,23 +135,41 @@ struct Win32HostAccess {
         return 0;
       case WM_ERASEBKGND:
         return 1;  // every frame covers the whole window
-      case WM_PAINT: {
-        PAINTSTRUCT paint;
-        ::HDC dc = ::BeginPaint(window.native, &paint);
-        if (window.paintPending || !window.frame) {
-          window.paintPending = false;
-          window.host->m_paintDc = dc;
-          client->HostDispatch(WM_PAINT, 0, 0);  // paints into the frame and presents it
-          window.host->m_paintDc = nullptr;
-        } else {
-          Present(dc, *window.frame);  // uncovered: the last frame is still right
-        }
-        ::EndPaint(window.native, &paint);
+      case WM_PAINT:
+        HandlePaint(window);
         return 0;
-      }
       default:
         return DefWindowProcW(window.native, message, wParam, lParam);
     }
+  }
+
+  // The framework takes whole code points; Windows sends UTF-16 units.
+  static void HandleChar(Win32Host::Window& window, ::WPARAM wParam, ::LPARAM lParam) {
+    auto const unit = static_cast<wchar_t>(wParam);
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+      window.highSurrogate = unit;
+      return;
+    }
+    char32_t c = unit;
+    if (unit >= 0xDC00 && unit <= 0xDFFF && window.highSurrogate != 0) {
+      c = 0x10000 + ((static_cast<char32_t>(window.highSurrogate) - 0xD800) << 10) + (unit - 0xDC00);
+    }
+    window.highSurrogate = 0;
+    window.client->HostDispatch(WM_CHAR, c, lParam);
+  }
+
+  static void HandlePaint(Win32Host::Window& window) {
+    PAINTSTRUCT paint;
+    ::HDC dc = ::BeginPaint(window.native, &paint);
+    if (window.paintPending || !window.frame) {
+      window.paintPending = false;
+      window.host->m_paintDc = dc;
+      window.client->HostDispatch(WM_PAINT, 0, 0);  // paints into the frame and presents it
+      window.host->m_paintDc = nullptr;
+    } else {
+      Present(dc, *window.frame);  // uncovered: the last frame is still right
+    }
+    ::EndPaint(window.native, &paint);
   }
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
 #include "platform/code_page.h"
@@ -28,6 +29,10 @@ struct FontDescriptionDeleter {
 // Faces tried after the skin's own: fontconfig resolves the first one installed, so Chinese never falls
 // back to boxes when the skin names a Windows face that this machine lacks.
 constexpr const char* kFallbackFaces = "WenQuanYi Micro Hei,Noto Sans CJK SC,Noto Sans SC,Droid Sans Fallback,sans-serif";
+
+// Pango measures in 1/1024 pixel ints: font sizes (kMaxFontPixels) and widths are capped before they are
+// scaled.
+constexpr int kMaxTextWidth = std::numeric_limits<int>::max() / PANGO_SCALE;
 
 void SetSource(cairo_t* cr, DWORD argb) {
   cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
@@ -135,7 +140,7 @@ class CairoCanvas final : public ICanvas {
     family += family.empty() ? kFallbackFaces : std::string(",") + kFallbackFaces;
     std::unique_ptr<PangoFontDescription, FontDescriptionDeleter> description(pango_font_description_new());
     pango_font_description_set_family(description.get(), family.c_str());
-    pango_font_description_set_absolute_size(description.get(), std::max(1, font.size) * PANGO_SCALE);
+    pango_font_description_set_absolute_size(description.get(), std::clamp(font.size, 1, kMaxFontPixels) * PANGO_SCALE);
     pango_font_description_set_weight(description.get(), font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
     pango_font_description_set_style(description.get(), font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     std::unique_ptr<PangoLayout, GObjectDeleter> layout(pango_layout_new(m_context.get()));
@@ -159,6 +164,7 @@ class CairoCanvas final : public ICanvas {
     pango_layout_set_single_paragraph_mode(layout, !wrap);
     pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
     pango_layout_set_ellipsize(layout, ellipsis ? PANGO_ELLIPSIZE_END : PANGO_ELLIPSIZE_NONE);
+    width = std::min(width, kMaxTextWidth);
     pango_layout_set_width(layout, (wrap || ellipsis) && width > 0 ? width * PANGO_SCALE : -1);
     PangoAlignment align = PANGO_ALIGN_LEFT;
     if (style & DT_CENTER) align = PANGO_ALIGN_CENTER;

@@ -1,7 +1,7 @@
 #pragma once
 // The narrow drawing surface every control paints on. The framework core knows only this interface; the
 // cairo/pango canvas (ui/render/cairo_canvas.h) and, on Windows, the GDI+ canvas (ui/render/gdiplus_canvas.h)
-// live behind it.
+// live behind it, and load images under one shared rule (ui/render/image_file.h).
 //
 // Coordinates are window client pixels. Colours are 0xAARRGGBB words and are honoured exactly, alpha
 // included (the core decides what a colour of 0 means before it calls here).
@@ -12,6 +12,9 @@
 #include "ui/ui_defs.h"
 
 namespace DuiLib {
+
+// Every canvas draws a larger font at this size: a size set in code may be any int.
+constexpr int kMaxFontPixels = 4096;
 
 // A font of the skin's font table. `size` is in pixels (the height of the em box), not points.
 struct FontSpec {

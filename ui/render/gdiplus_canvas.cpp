@@ -159,7 +159,7 @@ class GdiplusCanvas final : public ICanvas {
     if (wanted.bold) style |= Gdiplus::FontStyleBold;
     if (wanted.italic) style |= Gdiplus::FontStyleItalic;
     if (wanted.underline) style |= Gdiplus::FontStyleUnderline;
-    auto font = std::make_unique<Gdiplus::Font>(family.get(), static_cast<Gdiplus::REAL>(std::max(1, wanted.size)),
+    auto font = std::make_unique<Gdiplus::Font>(family.get(), static_cast<Gdiplus::REAL>(std::clamp(wanted.size, 1, kMaxFontPixels)),
                                                 style, Gdiplus::UnitPixel);
     m_fonts.push_back(CachedFont{wanted, std::move(family), std::move(font)});
     return *m_fonts.back().font;

@@ -1,6 +1,6 @@
 #pragma once
-// PNG images loaded through GDI+, once per file name for the life of the process (the GDI+ twin of
-// image_cache.h). A file that cannot be loaded is reported once on standard error and remembered as missing.
+// PNG images loaded through GDI+, once per file name for the life of the process, under the image rule of
+// image_file.h (the GDI+ twin of image_cache.h). A file that cannot be loaded is reported once on standard error and remembered as missing.
 #include <string>
 
 namespace Gdiplus {

@@ -1,13 +1,13 @@
 #pragma once
-// PNG images loaded through cairo, once per file name for the life of the process. A file that cannot be
-// loaded is reported once on standard error and remembered as missing.
+// PNG images loaded through cairo, once per file name for the life of the process, under the image rule of
+// image_file.h. A file that cannot be loaded is reported once on standard error and remembered as missing.
 #include <string>
 
 typedef struct _cairo_surface cairo_surface_t;
 
 namespace DuiLib {
 
-// The image, or null when the file is missing or not a PNG. The cache keeps ownership.
+// The image, or null when the file is missing, refused or not a PNG. The cache keeps ownership.
 cairo_surface_t* LoadCachedImage(const std::string& file);
 // How many file names failed to load so far (for tests).
 int MissingImageCount();

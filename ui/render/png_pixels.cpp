@@ -5,19 +5,22 @@
 #include <cstring>
 #include <memory>
 
+#include "ui/render/image_cache.h"
+
 namespace DuiLib {
 
 std::optional<PngPixels> LoadPngPixels(const std::string& file) {
-  std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> png(
-      cairo_image_surface_create_from_png(file.c_str()), &cairo_surface_destroy);
-  if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
+  // Through the image cache, so that the icon is read under the same rule as every other image (a regular
+  // PNG file of bounded size; a FIFO is never waited on) and a bad one is reported once.
+  cairo_surface_t* png = LoadCachedImage(file);
+  if (png == nullptr) return std::nullopt;
   // Whatever format the file had, drawn onto one ARGB32 image.
-  int const width = cairo_image_surface_get_width(png.get());
-  int const height = cairo_image_surface_get_height(png.get());
+  int const width = cairo_image_surface_get_width(png);
+  int const height = cairo_image_surface_get_height(png);
   std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> image(
       cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height), &cairo_surface_destroy);
   std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(image.get()), &cairo_destroy);
-  cairo_set_source_surface(cr.get(), png.get(), 0, 0);
+  cairo_set_source_surface(cr.get(), png, 0, 0);
   cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
   cairo_paint(cr.get());
   cairo_surface_flush(image.get());

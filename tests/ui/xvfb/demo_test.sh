@@ -9,7 +9,8 @@ start_xvfb
 timeout -k 5 90 "$app" 2>"$work/app.log" &
 app_pid=$!
 pids+=("$app_pid")
-window_geometry() { xdotool search --name 'wannianli UI demo' getwindowgeometry >"$work/geometry" 2>/dev/null; }
+# Only once shown: the hidden window exists earlier, at its first size, before it is sized and centred.
+window_geometry() { xdotool search --onlyvisible --name 'wannianli UI demo' getwindowgeometry >"$work/geometry" 2>/dev/null; }
 wait_until 30 window_geometry
 # 440 x 420 centred on 640 x 480.
 grep -q 'Position: 100,30' "$work/geometry" || { echo "FAIL: not centred: $(cat "$work/geometry")" >&2; exit 1; }
