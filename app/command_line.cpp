@@ -9,7 +9,8 @@ namespace app {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: wannianli [--today YYYY-MM-DD] [--snapshot FILE.png] [--scale F] | wannianli --info FROM [TO]";
+    "usage: wannianli [--today YYYY-MM-DD] [--snapshot FILE.png] [--scale F] | wannianli --info FROM [TO] | "
+    "wannianli --export-notes|--import-notes|--import-holidays FILE.ics | wannianli --forget-holidays YEAR";
 
 // The project's version, given by the build (app/CMakeLists.txt).
 #ifndef WANNIANLI_VERSION
@@ -19,6 +20,8 @@ constexpr std::string_view kUsage =
 constexpr std::string_view kHelp =
     "usage: wannianli [--today YYYY-MM-DD] [--snapshot FILE.png] [--scale F]\n"
     "       wannianli --info FROM [TO]\n"
+    "       wannianli --export-notes FILE.ics | --import-notes FILE.ics\n"
+    "       wannianli --import-holidays FILE.ics | --forget-holidays YEAR\n"
     "       wannianli --help | --version\n"
     "\n"
     "A perpetual calendar widget for the Chinese calendar (万年历): the month grid with lunar days,\n"
@@ -30,11 +33,17 @@ constexpr std::string_view kHelp =
     "  --scale F            draw at F times the size, 1 to 3 (1.5 for 150 %); else WANNIANLI_SCALE, else\n"
     "                       the desktop's scale (GDK_SCALE, QT_SCALE_FACTOR, Xft.dpi; DPI on Windows)\n"
     "  --info FROM [TO]     one tab-separated line per date FROM..TO (YYYY-MM-DD), header line first\n"
+    "  --export-notes FILE.ics     write every note into FILE.ics (iCalendar, all-day events)\n"
+    "  --import-notes FILE.ics     add the all-day events of FILE.ics as notes (merged by UID)\n"
+    "  --import-holidays FILE.ics  take the rest (休) and worked (班) days of each year in FILE.ics in place of\n"
+    "                              the built-in holiday schedule of that year\n"
+    "  --forget-holidays YEAR      go back to the built-in holiday schedule of YEAR\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
-    "The widget's place is kept in $XDG_CONFIG_HOME/wannianli/settings.ini (%APPDATA%\\wannianli on\n"
-    "Windows). Exit status: 0 done, 1 the skin, the display or a file failed, 2 a bad argument.\n";
+    "The widget's place is kept in $XDG_CONFIG_HOME/wannianli/settings.ini, notes and imported holiday\n"
+    "schedules in $XDG_DATA_HOME/wannianli/user.db ($WANNIANLI_DATA_DIR/user.db when set; %APPDATA%\\wannianli\n"
+    "on Windows). Exit status: 0 done, 1 the skin, the display or a file failed, 2 a bad argument or file.\n";
 
 bool Fail(std::ostream& err, std::string_view problem) {
   err << "wannianli: " << problem << " (" << kUsage << ")\n";

@@ -18,6 +18,8 @@
 #include "ui/host/display_scale.h"
 #include "ui/host/headless_host.h"
 #include "ui/host/native_host.h"
+#include "windows/memo_window.h"
+#include "windows/note_window.h"
 #include "windows/soft_box_window.h"
 
 using namespace DuiLib;
@@ -49,6 +51,8 @@ std::string WindowIconFile() {
 void CloseRemainingWindows(CalendarWindow* window, HWND handle) {
   if (CWindowWnd::FromHandle(handle) == window) delete window;
   SoftBoxWindow::DestroyOpenBoxes();
+  NoteWindow::DestroyOpenWindows();  // each saves what it can first
+  MemoWindow::DestroyOpenWindow();
 }
 
 void WarnIfNoAlmanac() {

@@ -4,6 +4,8 @@
 #include "grid/grid_constants.h"
 #include "platform/command_runner.h"
 #include "ui/device_scale.h"
+#include "windows/memo_window.h"
+#include "windows/note_window.h"
 #include "windows/soft_box_window.h"
 
 namespace e2e {
@@ -82,6 +84,8 @@ void WidgetTest::SetUp() {
 void WidgetTest::TearDown() {
   if (WindowAlive()) window->DestroyWindow();  // its final message deletes it
   SoftBoxWindow::DestroyOpenBoxes();
+  NoteWindow::DestroyOpenWindows();
+  MemoWindow::DestroyOpenWindow();
   platform::SetCommandRunner([](const std::string& line) {
     ADD_FAILURE() << "a command ran after the test: " << line;
     return -1;
