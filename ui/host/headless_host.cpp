@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "ui/device_scale.h"
 #include "ui/render/render_frame.h"
 
 namespace DuiLib {
@@ -28,7 +29,7 @@ struct HeadlessHost::Window {
   std::map<std::uintptr_t, Timer> timers;
 };
 
-HeadlessHost::HeadlessHost() = default;
+HeadlessHost::HeadlessHost(double scale) : m_scale(ClampScale(scale)) {}
 
 HeadlessHost::~HeadlessHost() {
   if (CurrentHost() == this) InstallHost(nullptr);
@@ -104,10 +105,9 @@ void HeadlessHost::InvalidateWindow(HWND window) {
 ICanvas* HeadlessHost::BeginPaint(HWND window) {
   Window* w = Find(window);
   if (w == nullptr) return nullptr;
-  int width = std::max(1, w->rect.Width());
-  int height = std::max(1, w->rect.Height());
-  if (!w->frame || w->frame->Width() != width || w->frame->Height() != height) {
-    w->frame = std::make_unique<RenderFrame>(width, height);
+  SIZE const device = ToDevice(SIZE{std::max(1, w->rect.Width()), std::max(1, w->rect.Height())}, m_scale);
+  if (!w->frame || w->frame->Width() != device.cx || w->frame->Height() != device.cy) {
+    w->frame = std::make_unique<RenderFrame>(device.cx, device.cy, m_scale);
   }
   return &w->frame->Canvas();
 }
@@ -241,15 +241,19 @@ void HeadlessHost::EndModalLoop(HWND window, int result) {
   m_modalResults[reinterpret_cast<std::uintptr_t>(window)] = result;
 }
 
+LPARAM HeadlessHost::ClientPoint(int x, int y) const {
+  return MAKELPARAM(ToLogicalPoint(x, m_scale), ToLogicalPoint(y, m_scale));
+}
+
 LPARAM HeadlessHost::ScreenPoint(HWND window, int x, int y) {
   RECT rc = GetWindowRect(window);
-  return MAKELPARAM(rc.left + x, rc.top + y);
+  return MAKELPARAM(rc.left + ToLogicalPoint(x, m_scale), rc.top + ToLogicalPoint(y, m_scale));
 }
 
 void HeadlessHost::MoveMouse(HWND window, int x, int y) {
   if (m_mouseWindow != nullptr && m_mouseWindow != window) Deliver(m_mouseWindow, WM_MOUSELEAVE, 0, 0);
   m_mouseWindow = window;
-  Deliver(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  Deliver(window, WM_MOUSEMOVE, 0, ClientPoint(x, y));
   RunUntilIdle();
 }
 
@@ -258,7 +262,7 @@ void HeadlessHost::Press(HWND window, int x, int y) {
     // The window manager takes a press on a caption spot: the window sees no button message.
     m_dragging = window;
   } else {
-    Deliver(window, WM_LBUTTONDOWN, 0, MAKELPARAM(x, y));
+    Deliver(window, WM_LBUTTONDOWN, 0, ClientPoint(x, y));
   }
   RunUntilIdle();
 }
@@ -267,7 +271,7 @@ void HeadlessHost::Release(HWND window, int x, int y) {
   if (m_dragging == window) {
     m_dragging = nullptr;
   } else {
-    Deliver(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    Deliver(window, WM_LBUTTONUP, 0, ClientPoint(x, y));
   }
   RunUntilIdle();
 }
@@ -284,10 +288,11 @@ void HeadlessHost::DoubleClick(HWND window, int x, int y) {
   if (Deliver(window, WM_NCHITTEST, 0, screen) == HTCAPTION) {
     Deliver(window, WM_NCLBUTTONDBLCLK, static_cast<WPARAM>(HTCAPTION), screen);
   } else {
-    Deliver(window, WM_LBUTTONDOWN, 0, MAKELPARAM(x, y));
-    Deliver(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    Deliver(window, WM_LBUTTONDBLCLK, 0, MAKELPARAM(x, y));
-    Deliver(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    LPARAM const client = ClientPoint(x, y);
+    Deliver(window, WM_LBUTTONDOWN, 0, client);
+    Deliver(window, WM_LBUTTONUP, 0, client);
+    Deliver(window, WM_LBUTTONDBLCLK, 0, client);
+    Deliver(window, WM_LBUTTONUP, 0, client);
   }
   RunUntilIdle();
 }
@@ -297,13 +302,13 @@ void HeadlessHost::Drag(HWND window, int fromX, int fromY, int toX, int toY) {
   Press(window, fromX, fromY);
   if (m_dragging == window) {
     RECT rc = GetWindowRect(window);
-    int dx = toX - fromX;
-    int dy = toY - fromY;
+    int dx = ToLogicalPoint(toX, m_scale) - ToLogicalPoint(fromX, m_scale);
+    int dy = ToLogicalPoint(toY, m_scale) - ToLogicalPoint(fromY, m_scale);
     SetWindowRect(window, RECT{rc.left + dx, rc.top + dy, rc.right + dx, rc.bottom + dy});
     Release(window, fromX, fromY);  // the pointer stays on the same window spot
     return;
   }
-  Deliver(window, WM_MOUSEMOVE, 0, MAKELPARAM(toX, toY));
+  Deliver(window, WM_MOUSEMOVE, 0, ClientPoint(toX, toY));
   RunUntilIdle();
   Release(window, toX, toY);
 }

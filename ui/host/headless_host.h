@@ -3,6 +3,8 @@
 // Windows), a virtual clock drives timers, and tests inject input at window points, run the queue until
 // idle, read pixels and save windows as PNG.
 // Its confirmation box answers what the test told it, Cancel by default.
+// At a display scale (ui/device_scale.h) its frames are that many times the windows' logical size, and the
+// points tests give it (input, Pixel) are pixels of those frames, as a pointer on a real screen would be.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -18,7 +20,7 @@ namespace DuiLib {
 
 class HeadlessHost : public IHost {
  public:
-  HeadlessHost();
+  explicit HeadlessHost(double scale = 1.0);
   ~HeadlessHost() override;
 
   // IHost.
@@ -31,6 +33,7 @@ class HeadlessHost : public IHost {
   void RaiseWindow(HWND window) override;
   RECT GetWorkArea(HWND window) override;
   void SetMouseCapture(HWND window, bool capture) override;
+  double GetWindowScale(HWND) override { return m_scale; }
   void InvalidateWindow(HWND window) override;
   ICanvas* BeginPaint(HWND window) override;
   void EndPaint(HWND window) override;
@@ -53,7 +56,8 @@ class HeadlessHost : public IHost {
   int ExitCode() const { return m_exitCode; }
   void ClearQuit() { m_quit = false; }
 
-  // Input at client points of a window; each is delivered at once, then the queue runs until idle.
+  // Input at client points of a window (device pixels of its frame); each is delivered at once, then the
+  // queue runs until idle.
   // A press asks WM_NCHITTEST first: on HTCAPTION it starts a drag (Drag moves the window) instead.
   void MoveMouse(HWND window, int x, int y);
   void Press(HWND window, int x, int y);
@@ -94,8 +98,11 @@ class HeadlessHost : public IHost {
   };
   Window* Find(HWND window) const;
   void PaintIfPending(Window& w);
+  // A device point of a window's frame as the logical client point, and as a logical screen point.
+  LPARAM ClientPoint(int x, int y) const;
   LPARAM ScreenPoint(HWND window, int x, int y);
 
+  double m_scale;
   std::map<std::uintptr_t, std::unique_ptr<Window>> m_windows;
   std::uintptr_t m_nextHandle = 1;
   std::deque<Posted> m_queue;

@@ -4,6 +4,13 @@
 // answered by the window's OnNcHitTest, so dragging by a caption spot is the system's own move loop. Timers are
 // Win32 timers; posted messages keep their order through one hidden message window; the modal loop is a nested
 // GetMessage loop. Only one Win32Host may exist at a time (the window procedure finds it through the windows).
+//
+// Display scale: the process is per-monitor DPI aware (the manifest, and the same asked at run time), so
+// each window is drawn at its monitor's DPI / 96 and follows WM_DPICHANGED when it moves to a monitor of
+// another DPI, unless a fixed scale was given. At the seam everything is logical (ui/host/host.h): native
+// points and rectangles are divided by the window's scale, screen places included, so a place saved on a
+// 150 % monitor is in that monitor's logical pixels.
+#include <optional>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -17,7 +24,7 @@ class GdiplusFrame;
 
 class Win32Host : public IHost {
  public:
-  Win32Host();
+  explicit Win32Host(std::optional<double> scale = std::nullopt);
   ~Win32Host() override;
   Win32Host(const Win32Host&) = delete;
   Win32Host& operator=(const Win32Host&) = delete;
@@ -33,6 +40,7 @@ class Win32Host : public IHost {
   RECT GetWorkArea(HWND window) override;
   std::vector<RECT> GetWorkAreas() override;
   void SetMouseCapture(HWND window, bool capture) override;
+  double GetWindowScale(HWND window) override;
   void InvalidateWindow(HWND window) override;
   ICanvas* BeginPaint(HWND window) override;
   void EndPaint(HWND window) override;
@@ -63,6 +71,10 @@ class Win32Host : public IHost {
 
   Window* Find(HWND window);
   void DeliverNextPosted();
+  // The scale for a new window or for screen places of no window: the fixed one, else the system DPI's.
+  double DefaultScale() const;
+  // The scale of a native window: the fixed one, else its monitor's DPI / 96.
+  double ScaleOf(void* native) const;
 
   std::map<HWND, std::unique_ptr<Window>> m_windows;
   std::uintptr_t m_lastHandle = 0;
@@ -70,6 +82,7 @@ class Win32Host : public IHost {
   std::map<HWND, int> m_modalResults;  // modal loops that were ended, by window
   void* m_messageWindow = nullptr;     // the hidden window that wakes the queue for each posted message
   void* m_paintDc = nullptr;           // the device context of the WM_PAINT being handled, if any
+  std::optional<double> m_fixedScale;  // --scale: every window at this scale, whatever the DPI
 
   friend struct Win32HostAccess;
 };
