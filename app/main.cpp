@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   platform::StandardOutputStream output;
   ConnectFestivalLookups();
   if (!arguments.empty() && app::IsUserDataCommand(arguments[0])) {
-    return app::RunUserDataCommand(arguments, std::cout, std::cerr);
+    return FinishOutput(output, app::RunUserDataCommand(arguments, output.Stream(), std::cerr));
   }
   // Asked through platform/: std::filesystem would read a Windows narrow path in another code page.
   if (!arguments.empty() && arguments[0] == "--info" && !platform::GetFileIdentity(GetAlmanacDbPath())) {
