@@ -6,9 +6,9 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/executable_path.h"
 #include "platform/message_text.h"
 #include "platform/system_error.h"
+#include "platform/user_files.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -27,11 +27,6 @@ namespace {
 // opened: the next name is tried.
 constexpr int kTemporaryNameTries = 100;
 
-std::string FolderOf(const std::string& file) {
-  std::size_t const slash = file.find_last_of(PathSeparator() == '/' ? "/" : "/\\");
-  return slash == std::string::npos ? std::string() : file.substr(0, slash);
-}
-
 std::string TemporaryName(const std::string& path, const std::string& processTag, int attempt) {
   return path + ".tmp-" + processTag + (attempt == 0 ? "" : "-" + std::to_string(attempt));
 }
@@ -47,16 +42,6 @@ struct HandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-
-// Every missing folder on the way, from the outermost one in.
-bool MakeFolders(const std::string& folder) {
-  if (folder.empty()) return true;
-  DWORD const attributes = GetFileAttributesA(folder.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  std::string const parent = FolderOf(folder);
-  if (parent != folder && !parent.empty() && parent.back() != ':' && !MakeFolders(parent)) return false;
-  return CreateDirectoryA(folder.c_str(), nullptr) != 0 || GetLastError() == ERROR_ALREADY_EXISTS;
-}
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -107,15 +92,6 @@ std::string Replace(const std::string& path, std::string_view bytes, NewFileAcce
 }
 
 #else
-
-bool MakeFolders(const std::string& folder) {
-  if (folder.empty()) return true;
-  struct stat info {};
-  if (stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
-  std::string const parent = FolderOf(folder);
-  if (parent != folder && !parent.empty() && !MakeFolders(parent)) return false;
-  return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
-}
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -198,8 +174,9 @@ std::string Replace(const std::string& given, std::string_view bytes, NewFileAcc
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes, MissingFolders folders,
                                 NewFileAccess access) {
   std::string const folder = FolderOf(path);
-  if (folders == MissingFolders::create && !MakeFolders(folder))
-    return "cannot create the folder " + QuoteForMessage(folder, kQuotedArgumentBytes) + ": " + LastSystemError();
+  if (folders == MissingFolders::create) {
+    if (std::string problem = MakeFolders(folder); !problem.empty()) return problem;
+  }
   return Replace(path, bytes, access);
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `wannianli --snapshot` into a file system that is full (a small tmpfs this test mounts; it needs root and
-# skips, exit 77, without) and under a file-size limit: status 1, one line naming the cause, the old file
-# (or no file) left as it was, and no temporary file left beside it.
+# skips, exit 77, without) and, at scale 2, under a file-size limit: status 1, one line naming the cause,
+# the old file (or no file) left as it was, and no temporary file left beside it.
 #   snapshot_failure_test.sh WANNIANLI full-disk|file-size-limit
 set -uo pipefail
 program=$1 case=$2
@@ -29,8 +29,8 @@ full-disk)
 file-size-limit)
   folder=$dir/out
   mkdir "$folder"
-  # 16 KiB: the snapshot takes about 40.
-  (ulimit -f 16 && exec "$program" --today 2015-02-19 --snapshot "$folder/shot.png") 2>"$dir/err"
+  # 16 KiB: the snapshot takes about 40 (at scale 2, which draws its own frame, about four times that).
+  (ulimit -f 16 && exec "$program" --today 2015-02-19 --scale 2 --snapshot "$folder/shot.png") 2>"$dir/err"
   status=$?
   cause='File too large'
   [ ! -e "$folder/shot.png" ] || fail "a snapshot file was left"
