@@ -4,6 +4,10 @@
 // answered by the window's OnNcHitTest, so dragging by a caption spot is the system's own move loop. Timers are
 // Win32 timers; posted messages keep their order through one hidden message window; the modal loop is a nested
 // GetMessage loop. Only one Win32Host may exist at a time (the window procedure finds it through the windows).
+// Text input: a window's input method context is associated only while a text field of it asked
+// (StartTextInput); the field draws the composition itself at its caret, so the system's composition window
+// stays hidden, and the input method's messages reach the window as WM_IME_* with the strings read through
+// ImmGetCompositionStringW. The clipboard is CF_UNICODETEXT, with Windows' "\r\n" line ends.
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -44,6 +48,14 @@ class Win32Host : public IHost {
   int RunMessageLoop() override;
   int RunModalLoop(HWND window) override;
   void EndModalLoop(HWND window, int result) override;
+  UINT KeyModifiers() override;
+  void StartTextInput(HWND window, const RECT& caret) override;
+  void StopTextInput(HWND window) override;
+  std::wstring GetCompositionString(HWND window, DWORD kind) override;
+  int GetCompositionCursor(HWND window) override;
+  std::wstring GetClipboardText() override;
+  bool SetClipboardText(std::wstring_view text) override;
+  ICanvas* MeasuringCanvas() override;
 
   // The frame last painted for a window (null for an unknown window or before its first paint): tests read
   // its pixels, and it can be saved as PNG.
@@ -70,6 +82,7 @@ class Win32Host : public IHost {
   std::map<HWND, int> m_modalResults;  // modal loops that were ended, by window
   void* m_messageWindow = nullptr;     // the hidden window that wakes the queue for each posted message
   void* m_paintDc = nullptr;           // the device context of the WM_PAINT being handled, if any
+  std::unique_ptr<GdiplusFrame> m_measuring;
 
   friend struct Win32HostAccess;
 };

@@ -34,6 +34,14 @@ constexpr const char* kFallbackFaces = "WenQuanYi Micro Hei,Noto Sans CJK SC,Not
 // scaled.
 constexpr int kMaxTextWidth = std::numeric_limits<int>::max() / PANGO_SCALE;
 
+// Bytes of one wide unit in WideToUtf8's output (which writes U+FFFD, three bytes, for what is no character).
+std::size_t Utf8Length(std::uint32_t unit) {
+  if (unit < 0x80) return 1;
+  if (unit < 0x800) return 2;
+  if (unit < 0x10000 || (unit >= 0xD800 && unit <= 0xDFFF) || unit > 0x10FFFF) return 3;
+  return 4;
+}
+
 void SetSource(cairo_t* cr, DWORD argb) {
   cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
                         ((argb >> 24) & 0xFF) / 255.0);
@@ -114,6 +122,38 @@ class CairoCanvas final : public ICanvas {
     int h = 0;
     pango_layout_get_pixel_size(layout, &w, &h);
     return SIZE{w, h};
+  }
+
+  std::vector<int> MeasureCaretStops(std::wstring_view text, const FontSpec& font) override {
+    std::vector<int> stops(text.size() + 1, 0);
+    if (text.empty()) return stops;
+    PangoLayout* layout = Prepare(text, font, 0, DT_SINGLELINE);
+    // Each cluster's left edge by the byte it starts at, then the stop of each wide index from its byte.
+    std::vector<int> clusterX(m_utf8.size() + 1, -1);
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    do {
+      int const index = pango_layout_iter_get_index(iter);
+      PangoRectangle logical;
+      pango_layout_iter_get_cluster_extents(iter, nullptr, &logical);
+      if (index >= 0 && static_cast<std::size_t>(index) < clusterX.size()) clusterX[static_cast<std::size_t>(index)] = PANGO_PIXELS(logical.x);
+    } while (pango_layout_iter_next_cluster(iter));
+    pango_layout_iter_free(iter);
+    std::size_t byte = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      bool const pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 &&
+                        text[i + 1] <= 0xDFFF;
+      int const x = byte < clusterX.size() ? clusterX[byte] : -1;
+      stops[i] = x >= 0 ? x : (i > 0 ? stops[i - 1] : 0);  // inside a cluster: its start
+      byte += pair ? 4 : Utf8Length(static_cast<std::uint32_t>(text[i]));
+      if (pair) {
+        stops[i + 1] = stops[i];
+        ++i;
+      }
+    }
+    int width = 0;
+    pango_layout_get_size(layout, &width, nullptr);
+    stops[text.size()] = PANGO_PIXELS(width);
+    return stops;
   }
 
   void PushClip(const RECT& rc) override {
