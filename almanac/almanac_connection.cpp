@@ -12,6 +12,7 @@
 #include "almanac/almanac_batch.h"
 #include "almanac/almanac_file.h"
 #include "almanac/almanac_store.h"
+#include "almanac/imported_holidays.h"
 #include "platform/file_identity.h"
 
 namespace {
@@ -110,7 +111,8 @@ void Look(KeptAlmanac& k) {
     return;
   }
   const bool failedBefore = k.failure.has_value() || k.failedSinceLook;
-  bool changed = !k.looked;
+  // The user's imported schedules answer beside the file: their change is a change of the answers too.
+  bool changed = LookAtImportedHolidays() || !k.looked;
   k.looked = true;
   k.failedSinceLook = false;
 

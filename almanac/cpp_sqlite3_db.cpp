@@ -67,6 +67,26 @@ void CppSQLite3DB::Open(const char* path, CppSQLite3ReadMode mode) {
   sqlite3_db_config(handle, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
 }
 
+void CppSQLite3DB::OpenReadWrite(const char* path, CppSQLite3Creation creation) {
+  Close();
+  std::string const utf8 = platform::NarrowPathToUtf8(path != nullptr ? path : "");
+  int const flags = SQLITE_OPEN_READWRITE | (creation == CppSQLite3Creation::IfMissing ? SQLITE_OPEN_CREATE : 0);
+  int rc = sqlite3_open_v2(utf8.c_str(), &handle, flags, nullptr);
+  if (rc != SQLITE_OK) throw CppSQLite3Exception(rc, SqliteErrorText(handle));
+  sqlite3_busy_timeout(handle, busyTimeoutMs);
+}
+
+void CppSQLite3DB::Execute(const char* sql) {
+  CheckOpen();
+  char* error = nullptr;
+  int const rc = sqlite3_exec(handle, sql != nullptr ? sql : "", nullptr, nullptr, &error);
+  if (rc != SQLITE_OK) {
+    CppSQLite3Exception failure(rc, error != nullptr ? error : SqliteErrorText(handle));
+    sqlite3_free(error);
+    throw failure;
+  }
+}
+
 void CppSQLite3DB::CheckOpen() const {
   if (handle == nullptr) throw CppSQLite3Exception(CPPSQLITE_ERROR, "Database not open");
 }

@@ -1,5 +1,6 @@
 #pragma once
-// One read-only connection to an SQLite database file. Statements are narrow texts in GBK; SQLite receives
+// One connection to an SQLite database file, read-only unless opened with OpenReadWrite (only the user's own
+// store is). Statements are narrow texts in GBK; SQLite receives
 // them as UTF-8. Values reach a kept statement only as bound parameters (Prepare). Every failure throws
 // CppSQLite3Exception.
 #include <string>
@@ -25,6 +26,9 @@ enum class CppSQLite3ReadMode {
   Immutable,
 };
 
+// Whether OpenReadWrite may create a missing file.
+enum class CppSQLite3Creation { Never, IfMissing };
+
 class CppSQLite3DB {
  public:
   explicit CppSQLite3DB(int busyTimeoutMs);
@@ -35,6 +39,11 @@ class CppSQLite3DB {
   // Opens the file read-only, so a missing file is never created and nothing is ever written. `path` is in
   // the file system's narrow encoding; it may be of any length.
   void Open(const char* path, CppSQLite3ReadMode mode = CppSQLite3ReadMode::Locked);
+  // Opens the file for reading and writing (read-only when the file itself is write-protected), creating it
+  // only when `creation` allows. For a database the program owns; the almanac is never opened this way.
+  void OpenReadWrite(const char* path, CppSQLite3Creation creation);
+  // Runs every statement of `sql` (a fixed script: schema, pragmas), reading no rows.
+  void Execute(const char* sql);
   // Runs the first statement of `sql`; the query stands on its first row or is at its end.
   CppSQLite3Query RunQuery(const char* sql);
   // Prepares the first statement of `sql`; the caller owns the result (RunQuery hands it to a query).

@@ -5,15 +5,17 @@
 #include "almanac/almanac_file.h"
 #include "almanac/almanac_keys.h"
 #include "almanac/almanac_store.h"
+#include "almanac/imported_holidays.h"
 
 // Holiday schedules are published per year: festable<YEAR> and bantable<YEAR> exist for the years that
-// have one, and any other year answers no without a statement on a table that is not there. A year's
+// have one (or the user imported one: almanac/imported_holidays.h), and any other year answers no without a statement on a table that is not there. A year's
 // rows are read once and answered from memory.
 
 namespace {
 
-// The year's schedule, or null without a database.
+// The year's schedule, or null without a database. A schedule the user imported for the year comes first.
 const HolidayYear* Holidays(const DateTimeRecord& date) {
+  if (const HolidayYear* imported = ImportedHolidayYear(date.year)) return imported;
   AlmanacFile* file = UseAlmanac();
   return file != nullptr ? &file->Holidays(date.year) : nullptr;
 }

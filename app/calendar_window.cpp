@@ -7,7 +7,7 @@ CalendarWindow::CalendarWindow() : CalendarWindow(grid::StoreLookups()) {}
 
 CalendarWindow::CalendarWindow(grid::AlmanacLookups lookups) : monthGrid(std::move(lookups)) {}
 
-CalendarWindow::~CalendarWindow() = default;
+CalendarWindow::~CalendarWindow() { *self = nullptr; }
 
 void CalendarWindow::BuildDayCells() { monthGrid.BuildDayCells(); }
 

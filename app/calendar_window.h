@@ -6,6 +6,7 @@
 // Lifetime: a heap object. A window-manager close destroys the native window; the object then deletes
 // itself on its final message and ends the message loop (exit status 0). "btn_close" only ends the loop:
 // the program deletes the object afterwards.
+#include <memory>
 #include <string_view>
 
 #include "almanac/date_time_record.h"
@@ -65,6 +66,11 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   void ShowNextMonth();
   // Shows the clicked cell's month and posts WM_SELECT_DAY for its date.
   void OnDayCellClick(DayOptionUI* cell);
+  // Shows `date`'s month with `date` selected (the memo's choice), as a click on its cell would.
+  void ShowChosenDay(const DateTimeRecord& date);
+  // 记事本: the note window of the selected day. 备忘: the memo window.
+  void OpenSelectedDayNote();
+  void OpenMemo();
 
   // The grid operations (grid/month_grid_view.h).
   void BuildDayCells();
@@ -98,6 +104,8 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   grid::MonthGridView monthGrid;
   // The date today's marker was last placed on (by the last fill of the grid).
   DateTimeRecord markedToday;
+  // Null once this window is gone: the note and memo windows it opened call back through it.
+  std::shared_ptr<CalendarWindow*> self = std::make_shared<CalendarWindow*>(this);
 
  private:
   // A header tool and what it starts; null: no function yet (shown disabled, its tooltip says so).
@@ -128,4 +136,13 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   bool shrunk = false;
   void ConfirmShutdown();
   void ApplyMidnightRule(const DateTimeRecord& today);
+  // The note marks again, after a note window saved or deleted.
+  void OnNotesChanged();
+  // Calls `action` on this window while it exists.
+  template <typename Action>
+  auto WhileAlive(Action action) {
+    return [alive = self, action](auto&&... args) {
+      if (*alive != nullptr) action(**alive, args...);
+    };
+  }
 };

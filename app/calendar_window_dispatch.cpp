@@ -3,6 +3,8 @@
 #include "app/calendar_window.h"
 #include "grid/almanac_errors.h"
 #include "platform/command_runner.h"
+#include "windows/memo_window.h"
+#include "windows/note_window.h"
 #include "windows/soft_box_window.h"
 
 using namespace DuiLib;
@@ -35,7 +37,8 @@ void CalendarWindow::Dispatch(TNotifyUI& msg) {
       ConfirmShutdown();
     } else if (name == L"btn_app") {
       // The box lives on its own and deletes itself when closed; each click opens one more.
-      SoftBoxWindow::Open();
+      SoftBoxWindow::Open({WhileAlive([](CalendarWindow& w) { w.OpenSelectedDayNote(); }),
+                           WhileAlive([](CalendarWindow& w) { w.OpenMemo(); })});
     } else if (monthGrid.IsDayCell(msg.pSender)) {
       OnDayCellClick(static_cast<DayOptionUI*>(msg.pSender));
     }
@@ -60,7 +63,7 @@ void CalendarWindow::SetShrunk(bool shrink) {
 const CalendarWindow::HeaderTool* CalendarWindow::FindHeaderTool(std::wstring_view name) {
   // What the header's tools start. A null action: no function yet.
   static constexpr HeaderTool kTools[] = {
-      {L"btn_notePad", nullptr},
+      {L"btn_notePad", &CalendarWindow::OpenSelectedDayNote},
       {L"btn_screenshot", nullptr},
   };
   for (const auto& tool : kTools)
@@ -128,4 +131,25 @@ void CalendarWindow::ConfirmShutdown() {
   // Owned by this window so that the box shows in the widget's face, over the widget.
   if (MessageBoxW(GetHWND(), L"确认立即关机?", L"提示", MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) return;
   platform::RunCommandLine(platform::PowerOffCommandLine());
+}
+
+void CalendarWindow::OpenSelectedDayNote() {
+  auto const date = monthGrid.SelectedShownDate();
+  if (!date) return;
+  NoteWindow::Open(*date, WhileAlive([](CalendarWindow& w) { w.OnNotesChanged(); }));
+}
+
+void CalendarWindow::OpenMemo() {
+  MemoWindow::Open(WhileAlive([](CalendarWindow& w, const DateTimeRecord& date) {
+    w.ShowChosenDay(date);
+    w.ShowWindow(true, true);
+  }));
+}
+
+void CalendarWindow::OnNotesChanged() {
+  grid::NameAlmanacErrors([&] {
+    RefreshFestivalTips();
+    RefreshHolidayMarks();  // ends with the note marks
+  });
+  if (auto* memo = MemoWindow::OpenWindow()) memo->Reload();
 }

@@ -7,6 +7,7 @@
 #include "almanac/cpp_sqlite3.h"
 #include "app/command_line.h"
 #include "app/info_almanac.h"
+#include "app/user_data_commands.h"
 #include "app/widget.h"
 #include "platform/file_identity.h"
 #include "platform/parent_console.h"
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
   platform::ParentConsoleStreams const console;
   platform::Utf8StandardOutput const utf8Output;
   ConnectFestivalLookups();
+  if (!arguments.empty() && app::IsUserDataCommand(arguments[0])) {
+    return app::RunUserDataCommand(arguments, std::cout, std::cerr);
+  }
   // Asked through platform/: std::filesystem would read a Windows narrow path in another code page.
   if (!arguments.empty() && arguments[0] == "--info" && !platform::GetFileIdentity(GetAlmanacDbPath())) {
     std::cerr << "wannianli: no almanac database at " << GetAlmanacDbPath()

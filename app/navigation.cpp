@@ -51,7 +51,11 @@ void CalendarWindow::ShowPickedMonth() {
 }
 
 void CalendarWindow::OnDayCellClick(DayOptionUI* cell) {
-  auto const date = cell->date;  // the refill below rewrites the cell
+  ShowChosenDay(cell->date);  // a copy: the refill rewrites the cell
+}
+
+void CalendarWindow::ShowChosenDay(const DateTimeRecord& chosen) {
+  auto const date = chosen;
   HideAllDayCells();
   ShowDayDetails(date.year, date.month, date.day);
   FillShownMonth(date.year, date.month, grid::kSelectNothing);

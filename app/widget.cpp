@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "almanac/almanac_store.h"
 #include "app/calendar_window.h"
@@ -14,8 +15,11 @@
 #include "platform/local_clock.h"
 #include "platform/resource_folder.h"
 #include "platform/single_instance.h"
+#include "ui/host/display_scale.h"
 #include "ui/host/headless_host.h"
 #include "ui/host/native_host.h"
+#include "windows/memo_window.h"
+#include "windows/note_window.h"
 #include "windows/soft_box_window.h"
 
 using namespace DuiLib;
@@ -47,6 +51,8 @@ std::string WindowIconFile() {
 void CloseRemainingWindows(CalendarWindow* window, HWND handle) {
   if (CWindowWnd::FromHandle(handle) == window) delete window;
   SoftBoxWindow::DestroyOpenBoxes();
+  NoteWindow::DestroyOpenWindows();  // each saves what it can first
+  MemoWindow::DestroyOpenWindow();
 }
 
 void WarnIfNoAlmanac() {
@@ -55,8 +61,16 @@ void WarnIfNoAlmanac() {
     std::cerr << "wannianli: no almanac database at " << path << "; almanac texts stay empty\n";
 }
 
-int Snapshot(const std::string& file) {
-  HeadlessHost host;
+// A snapshot has no display whose scale it could follow: --scale, else WANNIANLI_SCALE, else 1.
+double SnapshotScale(std::optional<double> option) {
+  ScaleSources sources;
+  sources.option = option;
+  sources.wannianliScale = ScaleSourcesFromEnvironment().wannianliScale;
+  return ChooseDisplayScale(sources, std::cerr);
+}
+
+int Snapshot(const std::string& file, std::optional<double> scale) {
+  HeadlessHost host(SnapshotScale(scale));
   InstallHost(&host);
   int status = 1;
   // Always where a first start opens it, whatever place the user's settings hold.
@@ -73,7 +87,7 @@ int Snapshot(const std::string& file) {
   return status;
 }
 
-int Interactive() {
+int Interactive(std::optional<double> scale) {
   // Before anything slow: a later start only asks the running widget to come to the front.
   platform::SingleInstance instance(WidgetInstanceIdentity());
   if (instance.GetRole() == platform::SingleInstance::Role::later) {
@@ -83,7 +97,7 @@ int Interactive() {
   if (!instance.Problem().empty()) {
     std::cerr << "wannianli: " << instance.Problem() << "; a second start would open a second widget\n";
   }
-  std::unique_ptr<IHost> host = CreateNativeHost();
+  std::unique_ptr<IHost> host = CreateNativeHost(scale);
   if (!host) return 1;  // the reason is on standard error
   InstallHost(host.get());
   int status = 1;
@@ -108,7 +122,7 @@ int RunWidget(const WidgetOptions& options) {
   if (auto const& today = options.today) platform::SetClockSource(platform::FixedDateClock(today->year, today->month, today->day));
   grid::ConnectWidgetFestivalLookups();
   WarnIfNoAlmanac();
-  return options.snapshotFile.empty() ? Interactive() : Snapshot(options.snapshotFile);
+  return options.snapshotFile.empty() ? Interactive(options.scale) : Snapshot(options.snapshotFile, options.scale);
 }
 
 }  // namespace app

@@ -120,6 +120,7 @@ AlmanacLookups SoftAlmanacLookups(AlmanacLookups inner) {
   };
   soft.queryWorkedDay = predicate(inner.queryWorkedDay);
   soft.queryRestDay = predicate(inner.queryRestDay);
+  soft.queryNote = inner.queryNote;  // never throws: the index says what it cannot read
   return soft;
 }
 

@@ -6,6 +6,7 @@
 // Signatures and encodings are the store's: outputs are handed on as stored, GBK throughout here. A
 // look-up may throw the store's exception; the grid lets it pass.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ struct AlmanacLookups {
       queryFestivalDay = [](const DateTimeRecord&, std::string&, std::string&, std::string&) { return false; };
   std::function<bool(const DateTimeRecord& date)> queryWorkedDay = [](const DateTimeRecord&) { return false; };
   std::function<bool(const DateTimeRecord& date)> queryRestDay = [](const DateTimeRecord&) { return false; };
+  // The first line (UTF-8) of the user's note on the date, or nothing (the user's store, not yiji.db).
+  std::function<std::optional<std::string>(const DateTimeRecord& date)> queryNote = [](const DateTimeRecord&) {
+    return std::optional<std::string>();
+  };
 };
 
 }  // namespace grid

@@ -77,6 +77,7 @@ AlmanacLookups RememberedAlmanacLookups(AlmanacLookups inner) {
   };
   remembered.queryWorkedDay = predicate(inner.queryWorkedDay);
   remembered.queryRestDay = predicate(inner.queryRestDay);
+  remembered.queryNote = inner.queryNote;  // the note index remembers by itself
   return remembered;
 }
 

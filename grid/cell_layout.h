@@ -9,6 +9,10 @@ namespace grid {
 
 inline constexpr int kCellWidth = 49;
 inline constexpr int kCellHeight = 50;
+// The note mark: a small square in the top-left corner (the 休/班 badge takes the top-right one).
+inline constexpr int kNoteMarkInset = 4;
+inline constexpr int kNoteMarkSize = 6;
+inline constexpr unsigned kNoteMarkColour = 0xFFF08C1E;
 inline constexpr int kColumnPitch = 47;
 inline constexpr int kRowPitch = 49;
 

@@ -1,5 +1,6 @@
 #include "grid/day_option_ui.h"
 
+#include "grid/cell_layout.h"
 #include "grid/cell_lines.h"
 #include "grid/grid_constants.h"
 #include "grid/holiday_marks.h"
@@ -17,6 +18,13 @@ DayOptionUI::~DayOptionUI() = default;
 void DayOptionUI::PaintText(HDC hDC) {
   auto const lines = grid::CellLinesFor(date);
   if (!lines) return;
+  if (hasNote) {
+    auto const& cell = GetPos();
+    RECT const mark{cell.left + grid::kNoteMarkInset, cell.top + grid::kNoteMarkInset,
+                    cell.left + grid::kNoteMarkInset + grid::kNoteMarkSize,
+                    cell.top + grid::kNoteMarkInset + grid::kNoteMarkSize};
+    CRenderEngine::DrawColor(hDC, mark, grid::kNoteMarkColour);
+  }
 
   grid::CellColourInput in;
   in.textColour = m_dwTextColor;

@@ -22,6 +22,10 @@ class DayOptionUI : public DuiLib::COptionUI {
   void ChooseSelectedImage();
 
   DateTimeRecord date;  // all zeros until the first fill; a hidden cell keeps the date of its last fill
+  // The user wrote a note on the date: a small mark in the cell's top-left corner.
+  bool hasNote = false;
+  // What the note pass added to the tooltip (taken off again before the next pass adds its own).
+  std::wstring noteTip;
 
  private:
   const grid::AlmanacLookups* lookups_;

@@ -2,6 +2,7 @@
 #include "grid/holiday_marks.h"
 #include "grid/month_grid_view.h"
 #include "grid/today.h"
+#include "platform/code_page.h"
 
 namespace grid {
 namespace {
@@ -25,12 +26,32 @@ void MonthGridView::RefreshHolidayMarks() {
     cell->SetBkImage(mark.bkImage);
   }
   MarkWorkedDays();
+  RefreshNoteMarks();
 }
 
 void MonthGridView::MarkWorkedDays() {
   auto const worked = WorkedDayCells(Snapshot(*this), almanac_);
   for (int i = 1; i <= kCellCount; ++i)
     if (worked[i - 1]) DayCell(i)->SetBkImage(kWorkedDayImage);
+}
+
+void MonthGridView::RefreshNoteMarks() {
+  for (auto* cell : cells_) {
+    if (cell == nullptr) continue;
+    auto const line = almanac_.queryNote(cell->date);
+    if (cell->hasNote != line.has_value()) {
+      cell->hasNote = line.has_value();
+      cell->Invalidate();
+    }
+    std::wstring tip = cell->GetToolTip();
+    if (!cell->noteTip.empty() && tip.ends_with(cell->noteTip)) tip.resize(tip.size() - cell->noteTip.size());
+    cell->noteTip = line ? (tip.empty() ? L"" : L"\n") + std::wstring(L"记事：") + platform::Utf8ToWide(*line) : L"";
+    cell->SetToolTip(tip + cell->noteTip);
+  }
+  auto const selected = SelectedShownDate();
+  auto const line = selected ? almanac_.queryNote(*selected) : std::nullopt;
+  if (btnNotePad_ != nullptr) btnNotePad_->SetToolTip(line ? L"记事本：" + platform::Utf8ToWide(*line) : L"记事本");
+  if (noteMark_ != nullptr) noteMark_->SetVisible(line.has_value());
 }
 
 }  // namespace grid

@@ -29,6 +29,8 @@ void MonthGridView::FindControls(CPaintManagerUI& manager) {
   lblJiMark_ = manager.FindControl(L"lbl_ji_mark");
   lblFestival_ = label(L"lbl_festival");
   calGrid_ = dynamic_cast<CContainerUI*>(manager.FindControl(kCalendarContainer));
+  btnNotePad_ = manager.FindControl(L"btn_notePad");
+  noteMark_ = manager.FindControl(L"lbl_note_mark");
 }
 
 void MonthGridView::BuildDayCells() {

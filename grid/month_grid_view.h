@@ -62,6 +62,9 @@ class MonthGridView {
   void RefreshHolidayMarks();
   // The worked-day image on every shown worked day.
   void MarkWorkedDays();
+  // The note marks: every cell whose day has a note gets its mark and the note's first line below its
+  // tooltip; the header's 记事本 button names the selected day's note and shows its mark ("lbl_note_mark").
+  void RefreshNoteMarks();
 
   // Cell 1..42, or null before BuildDayCells (or when "cal" is missing).
   DayOptionUI* DayCell(int i) const;
@@ -102,6 +105,8 @@ class MonthGridView {
   DuiLib::CComboUI* comYear_ = nullptr;   // item i: YearOfPickerIndex(i)
   DuiLib::CComboUI* comMonth_ = nullptr;  // item m: month m (item 0 stands for no month)
   DuiLib::CContainerUI* calGrid_ = nullptr;
+  DuiLib::CControlUI* btnNotePad_ = nullptr;
+  DuiLib::CControlUI* noteMark_ = nullptr;
 };
 
 }  // namespace grid

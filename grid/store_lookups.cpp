@@ -1,6 +1,9 @@
 #include "grid/store_lookups.h"
 
+#include <cstdio>
+
 #include "almanac/almanac_store.h"
+#include "almanac/note_index.h"
 
 namespace grid {
 
@@ -14,6 +17,11 @@ AlmanacLookups StoreLookups() {
   lookups.queryFestivalDay = QueryFestivalDay;
   lookups.queryWorkedDay = QueryWorkedDay;
   lookups.queryRestDay = QueryRestDay;
+  lookups.queryNote = [](const DateTimeRecord& date) {
+    char key[16];
+    std::snprintf(key, sizeof key, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return WidgetNotes().FirstLineOn(key);
+  };
   return lookups;
 }
 

@@ -43,6 +43,24 @@ std::string ConfigFolder() {
 #endif
 }
 
+std::string DataFolder() {
+  char const s = PathSeparator();
+#if defined(_WIN32)
+  wchar_t buffer[MAX_PATH * 2];
+  DWORD n = GetEnvironmentVariableW(L"WANNIANLI_DATA_DIR", buffer, static_cast<DWORD>(std::size(buffer)));
+  if (n != 0 && n < std::size(buffer)) return WideToUtf8(std::wstring_view(buffer, n));
+  n = GetEnvironmentVariableW(L"APPDATA", buffer, static_cast<DWORD>(std::size(buffer)));
+  if (n == 0 || n >= std::size(buffer)) return {};
+  return WideToUtf8(std::wstring_view(buffer, n)) + s + "wannianli";
+#else
+  if (const char* own = std::getenv("WANNIANLI_DATA_DIR"); own != nullptr && own[0] != '\0') return own;
+  if (std::string base = AbsoluteVariable("XDG_DATA_HOME"); !base.empty()) return base + s + "wannianli";
+  std::string const home = AbsoluteVariable("HOME");
+  if (home.empty()) return {};
+  return home + s + ".local" + s + "share" + s + "wannianli";
+#endif
+}
+
 std::string RuntimeFolder() {
 #if defined(_WIN32)
   return {};

@@ -9,6 +9,11 @@ namespace platform {
 // not absolute; %APPDATA%\wannianli on Windows. Empty when no home can be named. Not created here.
 std::string ConfigFolder();
 
+// Where the user's notes and imported holiday schedules live: $WANNIANLI_DATA_DIR when set (tests, portable
+// use), else $XDG_DATA_HOME/wannianli (ignored unless absolute), else ~/.local/share/wannianli;
+// %APPDATA%\wannianli on Windows. Empty when no home can be named. Not created here.
+std::string DataFolder();
+
 // The per-user folder for sockets and locks of the running session: $XDG_RUNTIME_DIR when it is set and
 // absolute, else empty. Linux only (empty on Windows, which has session-local names instead).
 std::string RuntimeFolder();

@@ -43,7 +43,7 @@ bool CEditUI::EnsureLayout(ICanvas* canvas) {
   if (m_bLayoutValid && m_layoutVersion == m_version && m_layoutWidth == width && m_layoutFont == font) return true;
   if (canvas == nullptr) {
     IHost* host = CurrentHost();
-    canvas = host != nullptr ? host->MeasuringCanvas() : nullptr;
+    canvas = host != nullptr ? host->MeasuringCanvas(m_pManager->GetPaintWindow()) : nullptr;
   }
   if (canvas == nullptr) return m_bLayoutValid;  // the last layout serves until a paint makes a new one
   if (!(font == m_layoutFont)) m_stops.clear();

@@ -130,6 +130,11 @@ SIZE CPaintManagerUI::GetClientSize() const {
   return m_initSize;
 }
 
+double CPaintManagerUI::GetScale() const {
+  IHost* host = CurrentHost();
+  return m_hWnd != nullptr && host != nullptr ? host->GetWindowScale(m_hWnd) : 1.0;
+}
+
 void CPaintManagerUI::AddFont(int id, const FontSpec& font) { m_fonts[id] = font; }
 
 const FontSpec& CPaintManagerUI::GetFont(int id) const {

@@ -56,6 +56,9 @@ class CPaintManagerUI {
   SIZE GetInitSize() const { return m_initSize; }
   void SetInitSize(int cx, int cy);
   SIZE GetClientSize() const;
+  // The display scale the host draws this window at (ui/device_scale.h). Everything here stays in logical
+  // pixels: a rectangle handed to the host (a caret, a region to repaint) is logical, and the host maps it.
+  double GetScale() const;
   const RECT& GetCaptionRect() const { return m_rcCaption; }  // insets: left, top, right, bottom
   void SetCaptionRect(const RECT& rc) { m_rcCaption = rc; }
   DWORD GetDefaultFontColor() const { return m_dwDefaultFontColor; }

@@ -14,11 +14,17 @@ struct Tool {
   std::wstring_view name;
   ToolAction action;
 };
+
+// Runs what the opener gave for the tool, if anything.
+void Run(const std::function<void()>& action) {
+  if (action) action();
+}
+
 constexpr std::array<Tool, 9> kTools = {{
-    {L"btn_tools_notepad", nullptr},
+    {L"btn_tools_notepad", [](SoftBoxWindow& box) { Run(box.Actions().openNote); }},
     {L"btn_tools_screenshot", nullptr},
     {L"btn_tools_notify", nullptr},
-    {L"btn_tools_memo", nullptr},
+    {L"btn_tools_memo", [](SoftBoxWindow& box) { Run(box.Actions().openMemo); }},
     {L"btn_tools_clock", nullptr},
     {L"btn_personal_tools_translate", nullptr},
     {L"btn_personal_tools_package", nullptr},
@@ -41,8 +47,9 @@ SoftBoxWindow::SoftBoxWindow() { LiveBoxes().insert(this); }
 
 SoftBoxWindow::~SoftBoxWindow() { LiveBoxes().erase(this); }
 
-SoftBoxWindow* SoftBoxWindow::Open() {
+SoftBoxWindow* SoftBoxWindow::Open(ToolActions actions) {
   auto* box = new SoftBoxWindow;
+  box->actions = std::move(actions);
   if (box->Create(nullptr, L"应用", UI_WNDSTYLE_FRAME, 0, 0, 0, 526, 526) == nullptr) {
     // No native window, so no final message will come: the object is ours to free.
     delete box;

@@ -36,11 +36,18 @@ TEST(WidgetCommandLine, NoArgumentsOpenTheWidgetWithTheRealToday) {
 }
 
 TEST(WidgetCommandLine, TodayAndSnapshotInEitherOrder) {
-  app::WidgetOptions const expected{app::InfoDate{2015, 2, 19}, "out.png"};
+  app::WidgetOptions const expected{app::InfoDate{2015, 2, 19}, "out.png", {}};
   EXPECT_EQ(RunArgs({"--today", "2015-02-19", "--snapshot", "out.png"}).widgetRuns,
             std::vector<app::WidgetOptions>{expected});
   EXPECT_EQ(RunArgs({"--snapshot", "out.png", "--today", "2015-02-19"}).widgetRuns,
             std::vector<app::WidgetOptions>{expected});
+}
+
+TEST(WidgetCommandLine, TheScaleReachesTheWidget) {
+  auto const runs = RunArgs({"--snapshot", "out.png", "--scale", "1.5"}).widgetRuns;
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].scale, 1.5);
+  EXPECT_EQ(runs[0].snapshotFile, "out.png");
 }
 
 TEST(WidgetCommandLine, BadArgumentsGetOneLineNamingThemAndStatus2) {
@@ -61,6 +68,10 @@ TEST(WidgetCommandLine, BadArgumentsGetOneLineNamingThemAndStatus2) {
       {{"--today", "2015-02-19", "--help"}, "unknown argument '--help'"},
       {{"--today", "2015-02-19", "--info", "2015-02-19"}, "unknown argument '--info'"},
       {{"extra"}, "unknown argument 'extra'"},
+      {{"--scale", "4"}, "--scale: '4' is not a scale from 1 to 3"},
+      {{"--scale", "0.5"}, "'0.5' is not a scale from 1 to 3"},
+      {{"--scale", "2x"}, "'2x' is not a scale from 1 to 3"},
+      {{"--scale", "2", "--scale", "2"}, "--scale given twice"},
   };
   for (auto const& c : cases) {
     auto const run = RunArgs(c.arguments);

@@ -111,7 +111,7 @@ TEST_F(ElsewhereTest, AnEmptyDatabaseIsOneLineOnTheSnapshot) {
   CPaintManagerUI::SetInstancePath("");
   InstallHost(nullptr);  // RunWidget installs its own host
   testing::internal::CaptureStderr();
-  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string()});
+  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string(), {}});
   auto const err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 0);
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
@@ -142,7 +142,7 @@ TEST_F(ElsewhereTest, TheSnapshotSaysOnceWhereItLookedForTheDatabase) {
   InstallHost(nullptr);  // RunWidget installs its own host
   auto const png = folder / "shot.png";
   testing::internal::CaptureStderr();
-  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, png.string()});
+  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, png.string(), {}});
   auto const err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(fs::is_regular_file(png));
@@ -154,7 +154,8 @@ TEST_F(ElsewhereTest, TheSnapshotSaysOnceWhereItLookedForTheDatabase) {
 
 TEST_F(ElsewhereTest, WithoutTheBackgroundPictureTheHeaderKeepsItsBlue) {
   fs::copy(fs::path(WANNIANLI_OUTPUT_DIR) / "skin", folder / "skin");
-  fs::remove(folder / "skin" / "main_bg.png");
+  for (char const* name : {"main_bg.png", "main_bg@1.5x.png", "main_bg@2x.png", "main_bg@3x.png"})
+    fs::remove(folder / "skin" / name);  // every variant: a larger one would stand in for the 1x picture
   CPaintManagerUI::SetInstancePath(folder.string());
   testing::internal::CaptureStderr();
   Open();
@@ -173,7 +174,7 @@ TEST_F(ElsewhereTest, AMissingSkinNamesTheFileAndFailsWithStatus1) {
   CPaintManagerUI::SetInstancePath("");
   InstallHost(nullptr);
   testing::internal::CaptureStderr();
-  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string()});
+  int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string(), {}});
   auto const err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 1);
   EXPECT_NE(err.find((folder / "skin" / "main.xml").string()), std::string::npos) << err;
@@ -186,7 +187,7 @@ TEST_F(ElsewhereTest, AMalformedSkinNamesTheFileAndLine) {
   CPaintManagerUI::SetInstancePath("");
   InstallHost(nullptr);
   testing::internal::CaptureStderr();
-  int const status = app::RunWidget({std::nullopt, (folder / "shot.png").string()});
+  int const status = app::RunWidget({std::nullopt, (folder / "shot.png").string(), {}});
   auto const err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 1);
   EXPECT_NE(err.find("main.xml"), std::string::npos) << err;

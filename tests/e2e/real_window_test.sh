@@ -17,7 +17,10 @@
 #     once, leaves one widget, and that widget is then the top and active window; --info meanwhile runs;
 #   real_window_test.sh PATH/TO/wannianli reopen
 #     under openbox, the widget moved with xdotool and shrunk, closed, and started again reopens there,
-#     shrunk.
+#     shrunk;
+#   real_window_test.sh PATH/TO/wannianli xft-dpi-192
+#     the X resource Xft.dpi is 192 (a desktop at 200 %): the window opens at 672 x 988, and next month
+#     and the close button work at their scaled spots, as in next-month.
 # The runtime and settings folders are the test's own (XDG_RUNTIME_DIR, XDG_CONFIG_HOME).
 set -euo pipefail
 program=$1
@@ -39,14 +42,26 @@ fail() { echo "real window test: $*" >&2; exit 1; }
 
 # Xvfb picks a free display and writes its number to fd 3.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+screen=800x600x24
+server_args=()
+# -noreset: the resource set below stays on the root window after the client that set it has gone.
+[ "$mode" = xft-dpi-192 ] && screen=1600x1200x24 server_args=(-noreset)
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "${server_args[@]}" >/dev/null 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-if [ "$mode" != next-month ]; then
+# s: device pixels per logical pixel of the widget (its skin's spots below are logical).
+s=1
+if [ "$mode" = xft-dpi-192 ]; then
+  # What xrdb -merge would leave on the root window; the widget reads it as it starts.
+  xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
+  s=2
+fi
+
+if [ "$mode" != next-month ] && [ "$mode" != xft-dpi-192 ]; then
   openbox --sm-disable >/dev/null 2>&1 &
   wm_pid=$!
   sleep 1
@@ -163,7 +178,8 @@ if [ "$mode" = reopen ]; then
 fi
 
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X Y WIDTH HEIGHT
-[ "$WIDTH" = 336 ] && [ "$HEIGHT" = 494 ] || fail "window is ${WIDTH}x${HEIGHT}, not 336x494"
+[ "$WIDTH" = $((336 * s)) ] && [ "$HEIGHT" = $((494 * s)) ] ||
+  fail "window is ${WIDTH}x${HEIGHT}, not $((336 * s))x$((494 * s))"
 
 shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
 # Changed pixels between two shots inside a window rectangle (w x h + x + y).
@@ -214,19 +230,21 @@ sleep 1
 [ "$mode" = first-click ] && focus_elsewhere
 shot "$work/before.png"
 # "btn_next_month" sits at 212..236 x 136..160.
-xdotool mousemove --window "$window" 224 148 click 1 mousemove 1 1
+xdotool mousemove --window "$window" $((224 * s)) $((148 * s)) click 1 mousemove 1 1
 grid_changed=0
 for _ in $(seq 50); do
   sleep 0.1
   shot "$work/after.png"
-  grid_changed=$(changed "$work/before.png" "$work/after.png" "331x295+2+192")
-  [ "${grid_changed%.*}" -gt 2000 ] && break
+  grid_changed=$(changed "$work/before.png" "$work/after.png" "$((331 * s))x$((295 * s))+$((2 * s))+$((192 * s))")
+  [ "${grid_changed%.*}" -gt $((2000 * s * s)) ] && break
 done
-[ "${grid_changed%.*}" -gt 2000 ] || fail "the grid did not change after one click on next month ($grid_changed pixels)"
+[ "${grid_changed%.*}" -gt $((2000 * s * s)) ] ||
+  fail "the grid did not change after one click on next month ($grid_changed pixels)"
 # The date labels changed too, the weekday row did not.
-[ "$(changed "$work/before.png" "$work/after.png" "336x24+0+165")" = 0 ] || fail "the weekday row changed"
+[ "$(changed "$work/before.png" "$work/after.png" "$((336 * s))x$((24 * s))+0+$((165 * s))")" = 0 ] ||
+  fail "the weekday row changed"
 
 # "btn_close" (306..330 x 2..26) ends the program with status 0.
-xdotool mousemove --window "$window" 318 14 click 1
+xdotool mousemove --window "$window" $((318 * s)) $((14 * s)) click 1
 finish "btn_close"
-echo "real window test: grid changed in $grid_changed pixels; closed with status 0"
+echo "real window test: ${WIDTH}x${HEIGHT}, grid changed in $grid_changed pixels; closed with status 0"

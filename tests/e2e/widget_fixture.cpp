@@ -3,6 +3,9 @@
 #include "grid/almanac_errors.h"
 #include "grid/grid_constants.h"
 #include "platform/command_runner.h"
+#include "ui/device_scale.h"
+#include "windows/memo_window.h"
+#include "windows/note_window.h"
 #include "windows/soft_box_window.h"
 
 namespace e2e {
@@ -81,6 +84,8 @@ void WidgetTest::SetUp() {
 void WidgetTest::TearDown() {
   if (WindowAlive()) window->DestroyWindow();  // its final message deletes it
   SoftBoxWindow::DestroyOpenBoxes();
+  NoteWindow::DestroyOpenWindows();
+  MemoWindow::DestroyOpenWindow();
   platform::SetCommandRunner([](const std::string& line) {
     ADD_FAILURE() << "a command ran after the test: " << line;
     return -1;
@@ -113,7 +118,8 @@ POINT WidgetTest::Centre(CControlUI* control) {
 void WidgetTest::ClickControl(CControlUI* control) {
   ASSERT_NE(control, nullptr);
   POINT const pt = Centre(control);
-  host.Click(handle, pt.x, pt.y);
+  double const scale = host.GetWindowScale(handle);  // the host takes device pixels
+  host.Click(handle, ToDevice(pt.x, scale), ToDevice(pt.y, scale));
 }
 
 void WidgetTest::ClickOn(std::wstring_view name) { ClickControl(window->Find(name)); }

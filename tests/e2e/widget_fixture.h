@@ -44,6 +44,8 @@ class MainWindow : public CalendarWindow {
 
 class WidgetTest : public ::testing::Test {
  protected:
+  // The widget on a host drawing at `scale` (its frames and input points in device pixels).
+  explicit WidgetTest(double scale = 1.0) : host(scale) {}
   void SetUp() override;
   void TearDown() override;
 

@@ -1,4 +1,5 @@
 // Every image the program and the skin files name exists, has its size, and shows something.
+#include "piece.h"
 #include "png_image.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,32 @@ TEST(SkinFiles, EveryNamedImageExistsWithItsSizeAndIsNotBlank) {
   }
 }
 
+// Each image comes at 1.5x, 2x and 3x with its size scaled, and is the same drawing: the 2x image reduced
+// to 1x (2 x 2 averages over grey) is the 1x image but for edge antialiasing.
+TEST(SkinFiles, EveryImageComesAtEachScaleAsTheSameDrawing) {
+  const art::Rgba grey{0.5, 0.5, 0.5, 1};
+  for (const Expected& e : expected_images()) {
+    SCOPED_TRACE(e.name);
+    for (double factor : art::kScaleFactors) {
+      const PngImage img(skin_path(art::scaled_name(e.name, factor)));
+      ASSERT_TRUE(img.ok()) << art::scaled_name(e.name, factor);
+      EXPECT_EQ(img.width(), std::lround(e.width * factor));
+      EXPECT_EQ(img.height(), std::lround(e.height * factor));
+    }
+    const PngImage one(skin_path(e.name)), two(skin_path(art::scaled_name(e.name, 2)));
+    double diff = 0;
+    for (int y = 0; y < one.height(); ++y)
+      for (int x = 0; x < one.width(); ++x) {
+        art::Rgba const a = one.over(x, y, grey);
+        double mean = 0;
+        for (int dy = 0; dy < 2; ++dy)
+          for (int dx = 0; dx < 2; ++dx) mean += skin_test::luminance(two.over(2 * x + dx, 2 * y + dy, grey)) / 4;
+        diff += std::abs(mean - skin_test::luminance(a));
+      }
+    EXPECT_LT(diff / (one.width() * one.height()), 0.03);
+  }
+}
+
 // Compared over mid grey, where white header icons and light plates both show.
 bool same_pixels(const PngImage& a, const PngImage& b) {
   const art::Rgba grey{0.5, 0.5, 0.5, 1};
@@ -104,8 +131,9 @@ TEST(SkinFiles, ButtonStatesLookDifferent) {
     ASSERT_TRUE(normal.ok() && hot.ok() && pushed.ok());
     EXPECT_FALSE(same_pixels(normal, hot));
     EXPECT_FALSE(same_pixels(hot, pushed));
-    if (const PngImage disabled(skin_path(std::string(b) + "_disabled.png")); disabled.ok())
+    if (const PngImage disabled(skin_path(std::string(b) + "_disabled.png")); disabled.ok()) {
       EXPECT_FALSE(same_pixels(normal, disabled));
+    }
   }
 }
 

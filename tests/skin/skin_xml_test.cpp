@@ -63,7 +63,8 @@ TEST_P(SkinXml, ParsesAndNamesOnlyImagesThatExist) {
   EXPECT_GT(images, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSkins, SkinXml, testing::Values("main.xml", "soft_box.xml", "select_city.xml"));
+INSTANTIATE_TEST_SUITE_P(AllSkins, SkinXml,
+                         testing::Values("main.xml", "soft_box.xml", "select_city.xml", "note.xml", "memo.xml"));
 
 TEST(SkinXmlLayout, WindowsHaveTheirSizesAndCaptions) {
   const std::pair<const char*, const char*> sizes[] = {

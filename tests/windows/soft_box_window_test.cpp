@@ -75,8 +75,9 @@ TEST_F(SoftBoxTest, ToolsWithoutAFunctionLookDisabledSaySoAndChangeNothing) {
   auto* box = SoftBoxWindow::Open();
   HWND const handle = box->GetHWND();
   host.RunUntilIdle();
-  for (auto const* name : {L"btn_tools_notepad", L"btn_tools_screenshot", L"btn_tools_notify", L"btn_tools_memo",
-                           L"btn_tools_clock", L"btn_personal_tools_translate", L"btn_personal_tools_package",
+  // 记事本 and 备忘 work (AToolWithAnActionStartsWhatTheOpenerGave).
+  for (auto const* name : {L"btn_tools_screenshot", L"btn_tools_notify", L"btn_tools_clock",
+                           L"btn_personal_tools_translate", L"btn_personal_tools_package",
                            L"btn_player_tools_majiang", L"btn_player_tools_doudizhu"}) {
     SCOPED_TRACE(std::wstring(name).size());
     EXPECT_FALSE(Find(box, name)->IsEnabled());
@@ -90,6 +91,16 @@ TEST_F(SoftBoxTest, ToolsWithoutAFunctionLookDisabledSaySoAndChangeNothing) {
   }
   EXPECT_EQ(host.Windows(), std::vector<HWND>{handle});
   EXPECT_FALSE(host.QuitPosted());
+}
+
+TEST_F(SoftBoxTest, AToolWithAnActionStartsWhatTheOpenerGave) {
+  std::vector<std::wstring> started;
+  auto* box = SoftBoxWindow::Open({[&] { started.push_back(L"note"); }, [&] { started.push_back(L"memo"); }});
+  EXPECT_TRUE(Find(box, L"btn_tools_notepad")->IsEnabled());
+  EXPECT_TRUE(Find(box, L"btn_tools_memo")->IsEnabled());
+  Click(box, L"btn_tools_memo");
+  Click(box, L"btn_tools_notepad");
+  EXPECT_EQ(started, (std::vector<std::wstring>{L"memo", L"note"}));
 }
 
 TEST_F(SoftBoxTest, EachNewBoxStepsAwaySoThatAllShow) {

@@ -1,5 +1,7 @@
 #include "canvas.h"
 
+#include "piece.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -20,6 +22,15 @@ void Image::save(const std::string& path) const {
   cairo_surface_flush(surface_.get());
   if (cairo_surface_write_to_png(surface_.get(), path.c_str()) != CAIRO_STATUS_SUCCESS)
     throw std::runtime_error("cannot write " + path);
+}
+
+Image draw_at_scale(const Piece& piece, double factor) {
+  const int width = static_cast<int>(std::lround(piece.width * factor));
+  const int height = static_cast<int>(std::lround(piece.height * factor));
+  Image image(width, height);
+  cairo_scale(image.cr(), static_cast<double>(width) / piece.width, static_cast<double>(height) / piece.height);
+  piece.draw(image.cr());
+  return image;
 }
 
 void rounded_rect(cairo_t* cr, Box b, double radius) {

@@ -30,6 +30,11 @@ class Image {
   ContextPtr context_;
 };
 
+struct Piece;
+// The piece drawn at `factor` times its size (its pixel size rounded): the drawing itself is scaled, so
+// lines and text are drawn sharp at that size rather than enlarged from 1x.
+Image draw_at_scale(const Piece& piece, double factor);
+
 void rounded_rect(cairo_t* cr, Box b, double radius);
 void fill_rounded(cairo_t* cr, Box b, double radius, Rgba colour);
 // A stroke of the given width kept inside the box, so thin outlines stay crisp.

@@ -14,6 +14,13 @@ Pieces all_pieces() {
   return all;
 }
 
+std::string scaled_name(const std::string& name, double factor) {
+  if (factor == 1.0) return name;
+  std::string suffix = factor == 1.5 ? "@1.5x" : "@" + std::to_string(static_cast<int>(factor)) + "x";
+  const auto dot = name.rfind('.');
+  return dot == std::string::npos ? name + suffix : name.substr(0, dot) + suffix + name.substr(dot);
+}
+
 const Piece& find_piece(const Pieces& pieces, const std::string& name) {
   for (const Piece& p : pieces)
     if (p.name == name) return p;

@@ -1,5 +1,7 @@
 // wannianli-art: draws every image of the skin, or the program's icon set.
 //   wannianli-art SKIN_DIR [PREVIEW_DIR]
+// Each image is drawn at 1x (name.png) and at 1.5x, 2x and 3x (name@1.5x.png, name@2x.png, name@3x.png):
+// the same drawing, scaled before it is drawn, so that a display at 150 % to 300 % gets sharp pixels.
 //   wannianli-art --icons ICON_DIR APP_ID
 #include "app_icon.h"
 #include "canvas.h"
@@ -25,9 +27,10 @@ int main(int argc, char** argv) {
     const std::filesystem::path skin = argv[1];
     std::filesystem::create_directories(skin);
     for (const art::Piece& piece : art::all_pieces()) {
-      art::Image image(piece.width, piece.height);
-      piece.draw(image.cr());
-      image.save((skin / piece.name).string());
+      for (double factor : art::kScaleFactors) {
+        art::Image image = art::draw_at_scale(piece, factor);
+        image.save((skin / art::scaled_name(piece.name, factor)).string());
+      }
     }
     if (argc == 3) {
       std::filesystem::create_directories(argv[2]);

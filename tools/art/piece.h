@@ -3,6 +3,7 @@
 
 #include <cairo.h>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <stdexcept>
@@ -25,6 +26,11 @@ Pieces caption_button_pieces();
 Pieces navigation_pieces();
 Pieces tool_box_pieces();
 Pieces window_pieces();
+
+// The scales every image is drawn at; the program picks the one for its display.
+inline constexpr std::array<double, 4> kScaleFactors{1.0, 1.5, 2.0, 3.0};
+// The file name of an image at a scale: "name.png" at 1, "name@1.5x.png", "name@2x.png", "name@3x.png".
+std::string scaled_name(const std::string& name, double factor);
 
 // Every image of the skin, in a stable order.
 Pieces all_pieces();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "ui/device_scale.h"
 #include "ui/render/render_frame.h"
 
 namespace DuiLib {
@@ -30,7 +31,7 @@ struct HeadlessHost::Window {
   std::map<std::uintptr_t, Timer> timers;
 };
 
-HeadlessHost::HeadlessHost() = default;
+HeadlessHost::HeadlessHost(double scale) : m_scale(ClampScale(scale)) {}
 
 HeadlessHost::~HeadlessHost() {
   if (CurrentHost() == this) InstallHost(nullptr);
@@ -106,10 +107,9 @@ void HeadlessHost::InvalidateWindow(HWND window) {
 ICanvas* HeadlessHost::BeginPaint(HWND window) {
   Window* w = Find(window);
   if (w == nullptr) return nullptr;
-  int width = std::max(1, w->rect.Width());
-  int height = std::max(1, w->rect.Height());
-  if (!w->frame || w->frame->Width() != width || w->frame->Height() != height) {
-    w->frame = std::make_unique<RenderFrame>(width, height);
+  SIZE const device = ToDevice(SIZE{std::max(1, w->rect.Width()), std::max(1, w->rect.Height())}, m_scale);
+  if (!w->frame || w->frame->Width() != device.cx || w->frame->Height() != device.cy) {
+    w->frame = std::make_unique<RenderFrame>(device.cx, device.cy, m_scale);
   }
   return &w->frame->Canvas();
 }
@@ -243,15 +243,19 @@ void HeadlessHost::EndModalLoop(HWND window, int result) {
   m_modalResults[reinterpret_cast<std::uintptr_t>(window)] = result;
 }
 
+LPARAM HeadlessHost::ClientPoint(int x, int y) const {
+  return MAKELPARAM(ToLogicalPoint(x, m_scale), ToLogicalPoint(y, m_scale));
+}
+
 LPARAM HeadlessHost::ScreenPoint(HWND window, int x, int y) {
   RECT rc = GetWindowRect(window);
-  return MAKELPARAM(rc.left + x, rc.top + y);
+  return MAKELPARAM(rc.left + ToLogicalPoint(x, m_scale), rc.top + ToLogicalPoint(y, m_scale));
 }
 
 void HeadlessHost::MoveMouse(HWND window, int x, int y) {
   if (m_mouseWindow != nullptr && m_mouseWindow != window) Deliver(m_mouseWindow, WM_MOUSELEAVE, 0, 0);
   m_mouseWindow = window;
-  Deliver(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  Deliver(window, WM_MOUSEMOVE, 0, ClientPoint(x, y));
   RunUntilIdle();
 }
 
@@ -260,7 +264,7 @@ void HeadlessHost::Press(HWND window, int x, int y) {
     // The window manager takes a press on a caption spot: the window sees no button message.
     m_dragging = window;
   } else {
-    Deliver(window, WM_LBUTTONDOWN, 0, MAKELPARAM(x, y));
+    Deliver(window, WM_LBUTTONDOWN, 0, ClientPoint(x, y));
   }
   RunUntilIdle();
 }
@@ -269,7 +273,7 @@ void HeadlessHost::Release(HWND window, int x, int y) {
   if (m_dragging == window) {
     m_dragging = nullptr;
   } else {
-    Deliver(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    Deliver(window, WM_LBUTTONUP, 0, ClientPoint(x, y));
   }
   RunUntilIdle();
 }
@@ -286,10 +290,11 @@ void HeadlessHost::DoubleClick(HWND window, int x, int y) {
   if (Deliver(window, WM_NCHITTEST, 0, screen) == HTCAPTION) {
     Deliver(window, WM_NCLBUTTONDBLCLK, static_cast<WPARAM>(HTCAPTION), screen);
   } else {
-    Deliver(window, WM_LBUTTONDOWN, 0, MAKELPARAM(x, y));
-    Deliver(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    Deliver(window, WM_LBUTTONDBLCLK, 0, MAKELPARAM(x, y));
-    Deliver(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    LPARAM const client = ClientPoint(x, y);
+    Deliver(window, WM_LBUTTONDOWN, 0, client);
+    Deliver(window, WM_LBUTTONUP, 0, client);
+    Deliver(window, WM_LBUTTONDBLCLK, 0, client);
+    Deliver(window, WM_LBUTTONUP, 0, client);
   }
   RunUntilIdle();
 }
@@ -299,13 +304,13 @@ void HeadlessHost::Drag(HWND window, int fromX, int fromY, int toX, int toY) {
   Press(window, fromX, fromY);
   if (m_dragging == window) {
     RECT rc = GetWindowRect(window);
-    int dx = toX - fromX;
-    int dy = toY - fromY;
+    int dx = ToLogicalPoint(toX, m_scale) - ToLogicalPoint(fromX, m_scale);
+    int dy = ToLogicalPoint(toY, m_scale) - ToLogicalPoint(fromY, m_scale);
     SetWindowRect(window, RECT{rc.left + dx, rc.top + dy, rc.right + dx, rc.bottom + dy});
     Release(window, fromX, fromY);  // the pointer stays on the same window spot
     return;
   }
-  Deliver(window, WM_MOUSEMOVE, 0, MAKELPARAM(toX, toY));
+  Deliver(window, WM_MOUSEMOVE, 0, ClientPoint(toX, toY));
   RunUntilIdle();
   Release(window, toX, toY);
 }
@@ -358,7 +363,7 @@ bool HeadlessHost::IsTextInputOn(HWND window) const {
 
 RECT HeadlessHost::TextInputRect(HWND window) const {
   Window* w = Find(window);
-  return w != nullptr ? w->caret : RECT{};
+  return w != nullptr ? ToDeviceOutward(w->caret, m_scale) : RECT{};
 }
 
 std::wstring HeadlessHost::GetCompositionString(HWND, DWORD kind) {
@@ -371,8 +376,8 @@ bool HeadlessHost::SetClipboardText(std::wstring_view text) {
   return true;
 }
 
-ICanvas* HeadlessHost::MeasuringCanvas() {
-  if (!m_measuring) m_measuring = std::make_unique<RenderFrame>(1, 1);
+ICanvas* HeadlessHost::MeasuringCanvas(HWND) {
+  if (!m_measuring) m_measuring = std::make_unique<RenderFrame>(1, 1, m_scale);
   return &m_measuring->Canvas();
 }
 

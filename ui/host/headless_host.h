@@ -4,6 +4,8 @@
 // idle, read pixels and save windows as PNG.
 // Its confirmation box answers what the test told it, Cancel by default. Its clipboard is a string in
 // memory, which tests read and set through GetClipboardText and SetClipboardText.
+// At a display scale (ui/device_scale.h) its frames are that many times the windows' logical size, and the
+// points tests give it (input, Pixel) are pixels of those frames, as a pointer on a real screen would be.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -19,7 +21,7 @@ namespace DuiLib {
 
 class HeadlessHost : public IHost {
  public:
-  HeadlessHost();
+  explicit HeadlessHost(double scale = 1.0);
   ~HeadlessHost() override;
 
   // IHost.
@@ -32,6 +34,7 @@ class HeadlessHost : public IHost {
   void RaiseWindow(HWND window) override;
   RECT GetWorkArea(HWND window) override;
   void SetMouseCapture(HWND window, bool capture) override;
+  double GetWindowScale(HWND) override { return m_scale; }
   void InvalidateWindow(HWND window) override;
   ICanvas* BeginPaint(HWND window) override;
   void EndPaint(HWND window) override;
@@ -50,7 +53,7 @@ class HeadlessHost : public IHost {
   int GetCompositionCursor(HWND) override { return m_compositionCursor; }
   std::wstring GetClipboardText() override { return m_clipboard; }
   bool SetClipboardText(std::wstring_view text) override;
-  ICanvas* MeasuringCanvas() override;
+  ICanvas* MeasuringCanvas(HWND window) override;
 
   // The queue: delivers posted messages in order, then pending paints, until nothing is left.
   void RunUntilIdle();
@@ -62,7 +65,8 @@ class HeadlessHost : public IHost {
   int ExitCode() const { return m_exitCode; }
   void ClearQuit() { m_quit = false; }
 
-  // Input at client points of a window; each is delivered at once, then the queue runs until idle.
+  // Input at client points of a window (device pixels of its frame); each is delivered at once, then the
+  // queue runs until idle.
   // A press asks WM_NCHITTEST first: on HTCAPTION it starts a drag (Drag moves the window) instead.
   void MoveMouse(HWND window, int x, int y);
   void Press(HWND window, int x, int y);
@@ -82,7 +86,7 @@ class HeadlessHost : public IHost {
   // composition starts, changes (its text and the cursor in it), and ends committed (the result becomes
   // text) or cancelled. As with a real input method, nothing reaches a window whose text input is off.
   bool IsTextInputOn(HWND window) const;
-  RECT TextInputRect(HWND window) const;
+  RECT TextInputRect(HWND window) const;  // in frame pixels, where an input method would put its list
   void StartComposition(HWND window);
   void UpdateComposition(HWND window, std::wstring_view text, int cursor);
   void CommitComposition(HWND window, std::wstring_view result);
@@ -116,8 +120,11 @@ class HeadlessHost : public IHost {
   };
   Window* Find(HWND window) const;
   void PaintIfPending(Window& w);
+  // A device point of a window's frame as the logical client point, and as a logical screen point.
+  LPARAM ClientPoint(int x, int y) const;
   LPARAM ScreenPoint(HWND window, int x, int y);
 
+  double m_scale;
   std::map<std::uintptr_t, std::unique_ptr<Window>> m_windows;
   std::uintptr_t m_nextHandle = 1;
   std::deque<Posted> m_queue;

@@ -39,6 +39,12 @@
 // * On WM_PAINT the framework calls BeginPaint, paints the whole frame on the returned canvas and calls
 //   EndPaint, which shows the frame (SDL: one streaming-texture upload of the cairo ARGB32 image).
 // * Windows are borderless: the outer rectangle is the client area placed on the screen.
+// * Every coordinate at this seam is in logical pixels (ui/device_scale.h): client points, window sizes and
+//   screen places alike. A host whose window has a display scale (GetWindowScale) makes the native window
+//   and its frames that many times larger, hands BeginPaint's canvas the scale, and maps native points
+//   back: client points to the logical pixel they fall in, screen places to device pixels / scale (the
+//   SDL host's one scale makes the whole desktop one logical plane; the Win32 host uses the scale of the
+//   window's monitor). A logical rectangle to repaint or present covers ToDeviceOutward of it.
 // * All calls happen on the one UI thread.
 #include <cstdint>
 #include <string>
@@ -92,11 +98,14 @@ class IHost {
   // While captured, pointer messages go to this window even outside it.
   virtual void SetMouseCapture(HWND window, bool capture) = 0;
 
+  // The display scale the window is drawn at (1 to 3); 1 for a host without one.
+  virtual double GetWindowScale(HWND /*window*/) { return 1.0; }
+
   // Painting.
   // WM_PAINT once the queue is empty (for a hidden window at the latest when it is shown): the framework
   // asks once and asks again only after it got a WM_PAINT.
   virtual void InvalidateWindow(HWND window) = 0;
-  virtual ICanvas* BeginPaint(HWND window) = 0;         // a canvas of the window's client size
+  virtual ICanvas* BeginPaint(HWND window) = 0;         // a canvas of the window's client size and scale
   virtual void EndPaint(HWND window) = 0;               // present the frame
 
   // Timers: WM_TIMER(id) every `elapseMs` until killed; setting an existing id restarts it.
@@ -132,9 +141,9 @@ class IHost {
   virtual std::wstring GetClipboardText() { return {}; }
   virtual bool SetClipboardText(std::wstring_view /*text*/) { return false; }
 
-  // A canvas to measure text with outside painting (a click on text laid out since the last paint), with
-  // the fonts painting uses; nothing drawn on it is shown. Null when the host has none.
-  virtual ICanvas* MeasuringCanvas() { return nullptr; }
+  // A canvas to measure text for `window` outside painting (a click on text laid out since the last paint),
+  // with the fonts and the scale its painting uses; nothing drawn on it is shown. Null when the host has none.
+  virtual ICanvas* MeasuringCanvas(HWND /*window*/) { return nullptr; }
 };
 
 // The host every window uses. Install one before creating any window; the caller keeps ownership.

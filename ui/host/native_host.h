@@ -8,6 +8,7 @@
 //
 // Tests and snapshot modes install a HeadlessHost (ui/host/headless_host.h) instead.
 #include <memory>
+#include <optional>
 
 #include "ui/host/host.h"
 
@@ -16,6 +17,8 @@ namespace DuiLib {
 // The class of the Win32 host's windows; a later start of the program finds the running one by it.
 inline constexpr wchar_t kNativeWindowClass[] = L"WannianliWindow";
 
-std::unique_ptr<IHost> CreateNativeHost();
+// `scale` fixes the display scale of every window (1 to 3); without it the host follows the desktop (SDL:
+// ui/host/display_scale.h; Win32: each monitor's DPI, also as a window moves between monitors).
+std::unique_ptr<IHost> CreateNativeHost(std::optional<double> scale = std::nullopt);
 
 }  // namespace DuiLib

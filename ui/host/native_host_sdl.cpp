@@ -4,6 +4,6 @@
 
 namespace DuiLib {
 
-std::unique_ptr<IHost> CreateNativeHost() { return CreateSdlHost(); }
+std::unique_ptr<IHost> CreateNativeHost(std::optional<double> scale) { return CreateSdlHost(scale); }
 
 }  // namespace DuiLib

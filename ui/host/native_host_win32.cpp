@@ -4,6 +4,6 @@
 
 namespace DuiLib {
 
-std::unique_ptr<IHost> CreateNativeHost() { return std::make_unique<Win32Host>(); }
+std::unique_ptr<IHost> CreateNativeHost(std::optional<double> scale) { return std::make_unique<Win32Host>(scale); }
 
 }  // namespace DuiLib

@@ -3,17 +3,21 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <stdexcept>
 
 #include "platform/code_page.h"
+#include "ui/device_scale.h"
+#include "ui/host/display_scale.h"
 #include "ui/host/sdl_host_impl.h"
+#include "ui/host/sdl_x11_resources.h"
 #include "ui/render/png_pixels.h"
 
 namespace DuiLib {
 
-std::unique_ptr<IHost> CreateSdlHost() {
+std::unique_ptr<IHost> CreateSdlHost(std::optional<double> scale) {
   try {
-    return std::make_unique<sdl::SdlHost>();
+    return std::make_unique<sdl::SdlHost>(scale);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "wannianli: %s\n", error.what());
     return nullptr;
@@ -34,14 +38,21 @@ std::atomic<bool> slotTaken{false};
 
 }  // namespace
 
+double SdlHost::DesktopScale() {
+  ScaleSources sources = ScaleSourcesFromEnvironment();
+  sources.xftDpi = XftDpiFromResources(XResourceText());
+  return ChooseDisplayScale(sources, std::cerr);
+}
+
 HostSlot::HostSlot() {
   if (slotTaken.exchange(true)) throw std::runtime_error("only one SDL host can live at a time");
 }
 
 HostSlot::~HostSlot() { slotTaken = false; }
 
-SdlHost::SdlHost()
-    : m_eventType(SDL_RegisterEvents(1)),
+SdlHost::SdlHost(std::optional<double> scale)
+    : m_scale(scale ? ClampScale(*scale) : DesktopScale()),
+      m_eventType(SDL_RegisterEvents(1)),
       m_timers(m_eventType),
       m_captionClicks(HintOr(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME, 500),
                       static_cast<int>(HintOr(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, 32))) {
@@ -76,7 +87,7 @@ HWND SdlHost::CreateNativeWindow(IHostClient* client, const NativeWindowParams& 
   NativeWindow* parent = Find(params.parent);
   std::unique_ptr<NativeWindow> window;
   try {
-    window = std::make_unique<NativeWindow>(client, params, parent != nullptr ? parent->Sdl() : nullptr);
+    window = std::make_unique<NativeWindow>(client, params, parent != nullptr ? parent->Sdl() : nullptr, m_scale);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "wannianli: %s\n", error.what());
     return nullptr;
@@ -130,11 +141,12 @@ void SdlHost::SetWindowRect(HWND window, const RECT& outer) {
   NativeWindow* w = Find(window);
   if (w == nullptr) return;
   const RECT old = w->rect;
-  w->rect = outer;
+  w->SetLogicalRect(outer);
+  const RECT& device = w->deviceRect;
   const bool moved = old.left != outer.left || old.top != outer.top;
   const bool sized = old.Width() != outer.Width() || old.Height() != outer.Height();
-  if (sized) SDL_SetWindowSize(w->Sdl(), std::max(1, outer.Width()), std::max(1, outer.Height()));
-  if (moved) SDL_SetWindowPosition(w->Sdl(), outer.left, outer.top);
+  if (sized) SDL_SetWindowSize(w->Sdl(), std::max(1, device.Width()), std::max(1, device.Height()));
+  if (moved) SDL_SetWindowPosition(w->Sdl(), device.left, device.top);
   if (moved) Deliver(window, WM_MOVE, 0, MAKELPARAM(outer.left, outer.top));
   if (sized && Find(window) != nullptr) {
     Find(window)->paintPending = true;
@@ -161,7 +173,7 @@ RECT SdlHost::GetWorkArea(HWND window) {
   if (SDL_GetDisplayUsableBounds(display, &area) != 0 && SDL_GetDisplayBounds(display, &area) != 0) {
     return RECT{0, 0, 1024, 768};
   }
-  return RECT{area.x, area.y, area.x + area.w, area.y + area.h};
+  return ToLogical(RECT{area.x, area.y, area.x + area.w, area.y + area.h}, m_scale);
 }
 
 std::vector<RECT> SdlHost::GetWorkAreas() {
@@ -169,7 +181,7 @@ std::vector<RECT> SdlHost::GetWorkAreas() {
   for (int display = 0; display < SDL_GetNumVideoDisplays(); ++display) {
     SDL_Rect area{};
     if (SDL_GetDisplayUsableBounds(display, &area) != 0 && SDL_GetDisplayBounds(display, &area) != 0) continue;
-    areas.push_back(RECT{area.x, area.y, area.x + area.w, area.y + area.h});
+    areas.push_back(ToLogical(RECT{area.x, area.y, area.x + area.w, area.y + area.h}, m_scale));
   }
   return areas;
 }
@@ -356,7 +368,9 @@ void SdlHost::ApplyTextInput() {
   }
   // Starting again would reset the input method and lose a composition in progress.
   if (SDL_IsTextInputActive() != SDL_TRUE) SDL_StartTextInput();
-  SDL_Rect rect{w->caret.left, w->caret.top, std::max(1, w->caret.Width()), std::max(1, w->caret.Height())};
+  // SDL's window coordinates are the device pixels the window was created at.
+  RECT const caret = ToDeviceOutward(w->caret, m_scale);
+  SDL_Rect rect{caret.left, caret.top, std::max(1, caret.Width()), std::max(1, caret.Height())};
   SDL_SetTextInputRect(&rect);
 }
 
@@ -387,8 +401,8 @@ bool SdlHost::SetClipboardText(std::wstring_view text) {
   return false;
 }
 
-ICanvas* SdlHost::MeasuringCanvas() {
-  if (!m_measuring) m_measuring = std::make_unique<CairoFrame>(1, 1);
+ICanvas* SdlHost::MeasuringCanvas(HWND) {
+  if (!m_measuring) m_measuring = std::make_unique<CairoFrame>(1, 1, m_scale);
   return &m_measuring->Canvas();
 }
 

@@ -6,13 +6,15 @@
 //   if (!host) return 1;                // no display: the reason is on standard error
 //   DuiLib::InstallHost(host.get());    // before the first window; keep `host` alive until the loop ends
 #include <memory>
+#include <optional>
 
 #include "ui/host/host.h"
 
 namespace DuiLib {
 
 // The SDL2 host (real borderless windows), or null with the reason on standard error when SDL cannot
-// start (no display). At most one lives at a time.
-std::unique_ptr<IHost> CreateSdlHost();
+// start (no display). At most one lives at a time. Its windows are drawn at `scale`, or at the desktop's
+// scale when none is given (ui/host/display_scale.h).
+std::unique_ptr<IHost> CreateSdlHost(std::optional<double> scale = std::nullopt);
 
 }  // namespace DuiLib

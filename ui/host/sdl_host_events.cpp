@@ -7,11 +7,11 @@ namespace DuiLib::sdl {
 bool SdlHost::PointerAt(std::uint32_t sdlId, int x, int y, PointerTarget& target) {
   HWND from = HandleOf(sdlId);
   NativeWindow* w = Find(from);
-  POINT screen;
+  POINT device;  // on the screen
   if (w != nullptr) {
-    screen = POINT{w->rect.left + x, w->rect.top + y};
+    device = POINT{w->deviceRect.left + x, w->deviceRect.top + y};
   } else if (m_capture != nullptr) {
-    SDL_GetGlobalMouseState(&screen.x, &screen.y);  // reported for no window of ours: outside them all
+    SDL_GetGlobalMouseState(&device.x, &device.y);  // reported for no window of ours: outside them all
   } else {
     return false;
   }
@@ -19,8 +19,8 @@ bool SdlHost::PointerAt(std::uint32_t sdlId, int x, int y, PointerTarget& target
   target.window = m_capture != nullptr && Find(m_capture) != nullptr ? m_capture : from;
   NativeWindow* t = Find(target.window);
   if (t == nullptr) return false;
-  t->lastPointer = screen;
-  target.client = POINT{screen.x - t->rect.left, screen.y - t->rect.top};
+  t->lastPointer = t->ScreenFromDevice(device.x, device.y);
+  target.client = POINT{t->lastPointer.x - t->rect.left, t->lastPointer.y - t->rect.top};
   return true;
 }
 
@@ -99,17 +99,18 @@ void SdlHost::DispatchWindowEvent(const SDL_WindowEvent& event) {
       break;
     case SDL_WINDOWEVENT_MOVED:
       // The window manager moved it (a caption drag); moves made by SetWindowRect are already known.
-      if (event.data1 != w->rect.left || event.data2 != w->rect.top) {
-        w->rect = RECT{event.data1, event.data2, event.data1 + w->rect.Width(), event.data2 + w->rect.Height()};
-        Deliver(window, WM_MOVE, 0, MAKELPARAM(event.data1, event.data2));
+      if (event.data1 != w->deviceRect.left || event.data2 != w->deviceRect.top) {
+        const RECT& d = w->deviceRect;
+        w->SetDeviceRect(RECT{event.data1, event.data2, event.data1 + d.Width(), event.data2 + d.Height()});
+        Deliver(window, WM_MOVE, 0, MAKELPARAM(w->rect.left, w->rect.top));
       }
       break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-      if (event.data1 != w->rect.Width() || event.data2 != w->rect.Height()) {
-        w->rect.right = w->rect.left + event.data1;
-        w->rect.bottom = w->rect.top + event.data2;
+      if (event.data1 != w->deviceRect.Width() || event.data2 != w->deviceRect.Height()) {
+        const RECT& d = w->deviceRect;
+        w->SetDeviceRect(RECT{d.left, d.top, d.left + event.data1, d.top + event.data2});
         w->paintPending = true;
-        Deliver(window, WM_SIZE, 0, MAKELPARAM(event.data1, event.data2));
+        Deliver(window, WM_SIZE, 0, MAKELPARAM(w->rect.Width(), w->rect.Height()));
       }
       break;
     case SDL_WINDOWEVENT_HIT_TEST:
@@ -173,7 +174,7 @@ SDL_HitTestResult SdlHost::HitTest(SDL_Window* sdlWindow, const SDL_Point* area,
   HWND window = host->HandleOf(SDL_GetWindowID(sdlWindow));
   NativeWindow* w = host->Find(window);
   if (w == nullptr) return SDL_HITTEST_NORMAL;
-  const POINT screen{w->rect.left + area->x, w->rect.top + area->y};
+  const POINT screen = w->ScreenFromDevice(w->deviceRect.left + area->x, w->deviceRect.top + area->y);
   if (host->Deliver(window, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) != HTCAPTION) return SDL_HITTEST_NORMAL;
   if (NativeWindow* still = host->Find(window)) still->lastCaptionPoint = screen;
   return SDL_HITTEST_DRAGGABLE;

@@ -41,7 +41,9 @@ class HostSlot {
 
 class SdlHost final : public IHost {
  public:
-  SdlHost();  // throws std::runtime_error when SDL cannot start, or when another SdlHost lives
+  // Draws every window at `scale` (ui/device_scale.h), or at the desktop's scale when none is given
+  // (ui/host/display_scale.h). Throws std::runtime_error when SDL cannot start, or when another SdlHost lives.
+  explicit SdlHost(std::optional<double> scale = std::nullopt);
   ~SdlHost() override;
   SdlHost(const SdlHost&) = delete;
   SdlHost& operator=(const SdlHost&) = delete;
@@ -58,6 +60,7 @@ class SdlHost final : public IHost {
   std::vector<RECT> GetWorkAreas() override;
   void SetWindowIcon(HWND window, const std::string& pngFile) override;
   void SetMouseCapture(HWND window, bool capture) override;
+  double GetWindowScale(HWND) override { return m_scale; }
   void InvalidateWindow(HWND window) override;
   ICanvas* BeginPaint(HWND window) override;
   void EndPaint(HWND window) override;
@@ -76,7 +79,7 @@ class SdlHost final : public IHost {
   int GetCompositionCursor(HWND window) override;
   std::wstring GetClipboardText() override;
   bool SetClipboardText(std::wstring_view text) override;
-  ICanvas* MeasuringCanvas() override;
+  ICanvas* MeasuringCanvas(HWND window) override;
 
   // Dispatches what is queued now, then the pending paints, without waiting for more (tests).
   void RunUntilIdle();
@@ -122,10 +125,14 @@ class SdlHost final : public IHost {
   static constexpr int kCaptionPollMs = 20;
   void DispatchUserEvent(const SDL_UserEvent& event);
   static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* area, void* data);
+  // The desktop's scale: the environment, then Xft.dpi when the video driver is X11.
+  static double DesktopScale();
 
   // Declaration order is teardown order reversed: windows go first, then timers, then SDL itself.
   HostSlot m_slot;
   Library m_library;
+  // After m_library: the desktop's scale is read once SDL knows its video driver.
+  double m_scale;
   std::uint32_t m_eventType;
   TimerBridge m_timers;
   std::map<std::uintptr_t, std::unique_ptr<NativeWindow>> m_windows;

@@ -5,16 +5,18 @@
 #include <string>
 
 #include "platform/code_page.h"
+#include "ui/device_scale.h"
 
 namespace DuiLib::sdl {
 
-NativeWindow::NativeWindow(IHostClient* owner, const NativeWindowParams& params, SDL_Window* parent)
-    : client(owner), rect(params.outer) {
+NativeWindow::NativeWindow(IHostClient* owner, const NativeWindowParams& params, SDL_Window* parent, double s)
+    : client(owner), scale(s) {
+  SetLogicalRect(params.outer);
   // Owned windows (dialogs, pickers) stay out of the task bar, as owned windows do on the desktop.
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | (parent != nullptr ? SDL_WINDOW_SKIP_TASKBAR : 0);
   std::string title = platform::WideToUtf8(params.title);
-  m_window.reset(SDL_CreateWindow(title.c_str(), rect.left, rect.top, std::max(1, rect.Width()),
-                                  std::max(1, rect.Height()), flags));
+  m_window.reset(SDL_CreateWindow(title.c_str(), deviceRect.left, deviceRect.top, std::max(1, deviceRect.Width()),
+                                  std::max(1, deviceRect.Height()), flags));
   if (!m_window) throw std::runtime_error(std::string("SDL cannot make a window: ") + SDL_GetError());
   m_id = SDL_GetWindowID(m_window.get());
   // The window manager keeps an owned window above its owner.
@@ -26,11 +28,28 @@ NativeWindow::NativeWindow(IHostClient* owner, const NativeWindowParams& params,
   if (!m_renderer) throw std::runtime_error(std::string("SDL cannot draw into a window: ") + SDL_GetError());
 }
 
+void NativeWindow::SetLogicalRect(const RECT& logical) {
+  rect = logical;
+  deviceRect = WindowToDevice(logical, scale);
+}
+
+void NativeWindow::SetDeviceRect(const RECT& device) {
+  deviceRect = device;
+  rect = WindowToLogical(device, scale);
+}
+
+POINT NativeWindow::ClientFromDevice(int x, int y) const { return ToLogicalPoint(POINT{x, y}, scale); }
+
+POINT NativeWindow::ScreenFromDevice(int x, int y) const {
+  POINT const client = ClientFromDevice(x - deviceRect.left, y - deviceRect.top);
+  return POINT{rect.left + client.x, rect.top + client.y};
+}
+
 ICanvas& NativeWindow::BeginPaint() {
-  int width = std::max(1, rect.Width());
-  int height = std::max(1, rect.Height());
+  int width = std::max(1, deviceRect.Width());
+  int height = std::max(1, deviceRect.Height());
   if (!m_frame || m_frame->Width() != width || m_frame->Height() != height) {
-    m_frame = std::make_unique<CairoFrame>(width, height);
+    m_frame = std::make_unique<CairoFrame>(width, height, scale);
   }
   return m_frame->Canvas();
 }

@@ -14,8 +14,9 @@ namespace DuiLib::sdl {
 
 class NativeWindow {
  public:
-  // Makes the window hidden at params.outer. Throws std::runtime_error with SDL's message when it cannot.
-  NativeWindow(IHostClient* client, const NativeWindowParams& params, SDL_Window* parent);
+  // Makes the window hidden at params.outer (logical pixels), `scale` times as large on the screen. Throws
+  // std::runtime_error with SDL's message when it cannot.
+  NativeWindow(IHostClient* client, const NativeWindowParams& params, SDL_Window* parent, double scale);
 
   SDL_Window* Sdl() const { return m_window.get(); }
   std::uint32_t Id() const { return m_id; }
@@ -27,8 +28,18 @@ class NativeWindow {
   // Shows the last frame again (after an expose); false when there is none yet.
   bool Present();
 
+  // Places and sizes: `rect` in logical pixels, as the framework sees it; `deviceRect` as SDL and the
+  // window manager see it. Each is set from the other (ui/device_scale.h), so neither drifts.
+  void SetLogicalRect(const RECT& logical);
+  void SetDeviceRect(const RECT& device);
+  // A point in the window's device pixels as a logical client point, and as a logical screen point.
+  POINT ClientFromDevice(int x, int y) const;
+  POINT ScreenFromDevice(int x, int y) const;
+
   IHostClient* client;  // null once the window is destroyed
-  RECT rect;            // screen rectangle as last known
+  double const scale;
+  RECT rect;            // screen rectangle as last known (logical)
+  RECT deviceRect;      // the same on the screen
   bool visible = false;
   bool paintPending = false;
   POINT lastPointer;                          // screen point of the last pointer event over the window

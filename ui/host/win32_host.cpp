@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "ui/device_scale.h"
 #include "ui/host/native_host.h"
 #include "ui/render/gdiplus_canvas.h"
 
@@ -25,9 +26,11 @@ struct Win32Host::Window {
   IHostClient* client = nullptr;
   ::HWND native = nullptr;
   std::unique_ptr<GdiplusFrame> frame;
+  double scale = 1.0;  // device pixels per logical pixel
   bool paintPending = false;
   bool trackingLeave = false;
   bool textInput = false;     // a text field asked: the input method's context is associated
+  RECT caret;                 // its caret, logical
   wchar_t highSurrogate = 0;  // first half of a character typed outside the basic plane
 };
 
@@ -42,6 +45,58 @@ constexpr ::UINT kPostedMessage = WM_APP + 1;  // to the queue window: deliver t
 ::HWND Native(void* window) { return static_cast<::HWND>(window); }
 
 RECT FromNative(const ::RECT& rc) { return RECT{rc.left, rc.top, rc.right, rc.bottom}; }
+
+constexpr double kDefaultDpi = 96.0;
+constexpr ::UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
+
+// DPI functions of newer Windows, looked up at run time so that the program still starts on older ones.
+template <class Function>
+Function SystemFunction(const wchar_t* module, const char* name) {
+  ::HMODULE const library = LoadLibraryW(module);  // user32 and shcore stay loaded for the process
+  return library != nullptr ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+}
+
+// Per-monitor v2 where Windows has it (10 1703), else per-monitor (8.1), else system aware (Vista). The
+// manifest asks the same; this covers a program started without it (the test programs). Whatever was
+// set first stays: later calls fail harmlessly.
+void BecomeDpiAware() {
+  using SetContext = ::BOOL(WINAPI*)(::HANDLE);
+  using SetAwareness = ::HRESULT(WINAPI*)(int);
+  using SetAware = ::BOOL(WINAPI*)();
+  auto* const perMonitorV2 = reinterpret_cast<::HANDLE>(static_cast<::INT_PTR>(-4));
+  if (auto set = SystemFunction<SetContext>(L"user32.dll", "SetProcessDpiAwarenessContext"); set && set(perMonitorV2)) return;
+  if (auto set = SystemFunction<SetAwareness>(L"shcore.dll", "SetProcessDpiAwareness"); set && set(2) == S_OK) return;
+  if (auto set = SystemFunction<SetAware>(L"user32.dll", "SetProcessDPIAware")) set();
+}
+
+double SystemDpi() {
+  ::HDC screen = GetDC(nullptr);
+  int const dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+double WindowDpi(::HWND native) {
+  using GetDpi = ::UINT(WINAPI*)(::HWND);
+  static GetDpi const getDpiForWindow = SystemFunction<GetDpi>(L"user32.dll", "GetDpiForWindow");
+  ::UINT const dpi = getDpiForWindow != nullptr ? getDpiForWindow(native) : 0;
+  return dpi > 0 ? dpi : SystemDpi();
+}
+
+// Native client points of a window in its logical pixels, and screen points in logical screen pixels.
+::LPARAM LogicalClientPoint(const Win32Host::Window& window, ::LPARAM lParam) {
+  POINT const p = ToLogicalPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, window.scale);
+  return MAKELPARAM(p.x, p.y);
+}
+
+::LPARAM LogicalScreenPoint(const Win32Host::Window& window, ::LPARAM lParam) {
+  ::RECT device{};
+  ::GetWindowRect(window.native, &device);
+  RECT const logical = WindowToLogical(FromNative(device), window.scale);
+  POINT const p = ToLogicalPoint(POINT{GET_X_LPARAM(lParam) - device.left, GET_Y_LPARAM(lParam) - device.top},
+                                 window.scale);
+  return MAKELPARAM(logical.left + p.x, logical.top + p.y);
+}
 
 // EnumDisplayMonitors: each screen's work area, the primary screen first.
 ::BOOL CALLBACK CollectWorkArea(::HMONITOR monitor, ::HDC, ::LPRECT, ::LPARAM data) {
@@ -118,9 +173,9 @@ struct Win32HostAccess {
     switch (message) {
       case WM_NCHITTEST:
         // HTCAPTION hands the press to the system, which moves the window itself.
-        return client->HostDispatch(WM_NCHITTEST, 0, lParam);
+        return client->HostDispatch(WM_NCHITTEST, 0, LogicalScreenPoint(window, lParam));
       case WM_NCLBUTTONDBLCLK:
-        client->HostDispatch(message, wParam, lParam);
+        client->HostDispatch(message, wParam, LogicalScreenPoint(window, lParam));
         return 0;  // no maximize
       case WM_MOUSEACTIVATE:
         // The click that activates the window acts too: it is never eaten.
@@ -130,7 +185,7 @@ struct Win32HostAccess {
           TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window.native, 0};
           window.trackingLeave = TrackMouseEvent(&track) != 0;
         }
-        client->HostDispatch(message, wParam, lParam);
+        client->HostDispatch(message, wParam, LogicalClientPoint(window, lParam));
         return 0;
       case WM_MOUSELEAVE:
         window.trackingLeave = false;
@@ -141,7 +196,11 @@ struct Win32HostAccess {
       case WM_LBUTTONDBLCLK:
       case WM_RBUTTONDOWN:
       case WM_RBUTTONUP:
+        client->HostDispatch(message, wParam, LogicalClientPoint(window, lParam));
+        return 0;
       case WM_MOUSEWHEEL:
+        client->HostDispatch(message, wParam, LogicalScreenPoint(window, lParam));
+        return 0;
       case WM_KEYDOWN:
       case WM_KEYUP:
         client->HostDispatch(message, wParam, lParam);
@@ -168,7 +227,12 @@ struct Win32HostAccess {
         return 0;
       case WM_SIZE:
       case WM_MOVE:
-        client->HostDispatch(message, 0, lParam);
+        // Rounded as GetWindowRect rounds a window's place and size (WindowToLogical).
+        client->HostDispatch(message, 0, MAKELPARAM(ToLogical(GET_X_LPARAM(lParam), window.scale),
+                                                    ToLogical(GET_Y_LPARAM(lParam), window.scale)));
+        return 0;
+      case kDpiChanged:
+        HandleDpiChanged(window, wParam, lParam);
         return 0;
       case WM_TIMER:
         client->HostDispatch(WM_TIMER, wParam, 0);
@@ -198,6 +262,19 @@ struct Win32HostAccess {
     window.client->HostDispatch(WM_CHAR, c, lParam);
   }
 
+  // The window moved onto a monitor of another DPI (or the user changed it): it takes the size Windows
+  // suggests, the same logical size at the new scale, and is drawn anew at that scale.
+  static void HandleDpiChanged(Win32Host::Window& window, ::WPARAM wParam, ::LPARAM lParam) {
+    if (window.host->m_fixedScale) return;
+    window.scale = ClampScale(LOWORD(wParam) / kDefaultDpi);
+    auto const* suggested = reinterpret_cast<const ::RECT*>(lParam);
+    SetWindowPos(window.native, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    window.paintPending = false;  // the next InvalidateWindow must reach Windows
+    window.host->InvalidateWindow(window.handle);
+    if (window.textInput) window.host->PlaceInputMethod(window);  // the candidate list at the new scale
+  }
+
   static void HandlePaint(Win32Host::Window& window) {
     PAINTSTRUCT paint;
     ::HDC dc = ::BeginPaint(window.native, &paint);
@@ -213,7 +290,9 @@ struct Win32HostAccess {
   }
 };
 
-Win32Host::Win32Host() {
+Win32Host::Win32Host(std::optional<double> scale) {
+  if (scale) m_fixedScale = ClampScale(*scale);
+  BecomeDpiAware();
   HINSTANCE const instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
@@ -255,22 +334,37 @@ Win32Host::Window* Win32Host::Find(HWND window) {
   return it == m_windows.end() ? nullptr : it->second.get();
 }
 
+double Win32Host::DefaultScale() const { return m_fixedScale ? *m_fixedScale : ClampScale(SystemDpi() / kDefaultDpi); }
+
+double Win32Host::ScaleOf(void* native) const {
+  return m_fixedScale ? *m_fixedScale : ClampScale(WindowDpi(Native(native)) / kDefaultDpi);
+}
+
 HWND Win32Host::CreateNativeWindow(IHostClient* client, const NativeWindowParams& params) {
   Window* owner = Find(params.parent);
   std::wstring const title(params.title);
   // Borderless; the system menu and minimize box only give the taskbar button its usual menu.
   ::DWORD const style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
   ::DWORD const exStyle = owner == nullptr ? WS_EX_APPWINDOW : 0;
-  ::HWND native = CreateWindowExW(exStyle, kWindowClass, title.c_str(), style, params.outer.left, params.outer.top,
-                                  params.outer.Width(), params.outer.Height(), owner ? owner->native : nullptr,
+  // An owned window starts at its owner's scale; any other at the system's, until it knows its monitor.
+  double scale = owner != nullptr ? owner->scale : DefaultScale();
+  RECT device = WindowToDevice(params.outer, scale);
+  ::HWND native = CreateWindowExW(exStyle, kWindowClass, title.c_str(), style, device.left, device.top,
+                                  device.Width(), device.Height(), owner ? owner->native : nullptr,
                                   nullptr, GetModuleHandleW(nullptr), nullptr);
   if (native == nullptr) return nullptr;
+  if (double const actual = ScaleOf(native); actual != scale) {
+    scale = actual;
+    device = WindowToDevice(params.outer, scale);
+    SetWindowPos(native, nullptr, device.left, device.top, device.Width(), device.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   ImmAssociateContext(native, nullptr);  // no input method until a text field asks
   auto window = std::make_unique<Window>();
   window->host = this;
   window->handle = reinterpret_cast<HWND>(++m_lastHandle);  // never reused, unlike native handles
   window->client = client;
   window->native = native;
+  window->scale = scale;
   SetWindowLongPtrW(native, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
   HWND const handle = window->handle;
   m_windows.emplace(handle, std::move(window));
@@ -302,7 +396,8 @@ bool Win32Host::IsNativeWindowVisible(HWND window) {
 void Win32Host::SetWindowRect(HWND window, const RECT& outer) {
   Window* w = Find(window);
   if (w == nullptr) return;
-  SetWindowPos(w->native, nullptr, outer.left, outer.top, outer.Width(), outer.Height(),
+  RECT const device = WindowToDevice(outer, w->scale);
+  SetWindowPos(w->native, nullptr, device.left, device.top, device.Width(), device.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);  // the system sends WM_MOVE / WM_SIZE for what changed
 }
 
@@ -313,11 +408,11 @@ RECT Win32Host::GetWindowRect(HWND window) {
   if (IsIconic(w->native)) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
-    if (GetWindowPlacement(w->native, &placement)) return FromNative(placement.rcNormalPosition);
+    if (GetWindowPlacement(w->native, &placement)) return WindowToLogical(FromNative(placement.rcNormalPosition), w->scale);
   }
   ::RECT rc{};
   if (!::GetWindowRect(w->native, &rc)) return RECT{};
-  return FromNative(rc);
+  return WindowToLogical(FromNative(rc), w->scale);
 }
 
 void Win32Host::RaiseWindow(HWND window) {
@@ -335,14 +430,21 @@ RECT Win32Host::GetWorkArea(HWND window) {
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   if (!GetMonitorInfoW(monitor, &info)) return RECT{};
-  return FromNative(info.rcWork);
+  return ToLogical(FromNative(info.rcWork), w != nullptr ? w->scale : DefaultScale());
 }
 
 std::vector<RECT> Win32Host::GetWorkAreas() {
   std::vector<RECT> areas;
   EnumDisplayMonitors(nullptr, nullptr, &CollectWorkArea, reinterpret_cast<::LPARAM>(&areas));
+  double const scale = DefaultScale();
+  for (RECT& area : areas) area = ToLogical(area, scale);
   if (areas.empty()) areas.push_back(GetWorkArea(nullptr));
   return areas;
+}
+
+double Win32Host::GetWindowScale(HWND window) {
+  Window* w = Find(window);
+  return w != nullptr ? w->scale : DefaultScale();
 }
 
 void Win32Host::SetMouseCapture(HWND window, bool capture) {
@@ -367,8 +469,9 @@ ICanvas* Win32Host::BeginPaint(HWND window) {
   if (w == nullptr) return nullptr;
   ::RECT client{};
   GetClientRect(w->native, &client);
-  if (!w->frame || w->frame->Width() != client.right || w->frame->Height() != client.bottom) {
-    w->frame = std::make_unique<GdiplusFrame>(client.right, client.bottom);
+  if (!w->frame || w->frame->Width() != client.right || w->frame->Height() != client.bottom ||
+      w->frame->Scale() != w->scale) {
+    w->frame = std::make_unique<GdiplusFrame>(client.right, client.bottom, w->scale);
   }
   return &w->frame->Canvas();
 }
@@ -461,8 +564,14 @@ void Win32Host::StartTextInput(HWND window, const RECT& caret) {
   if (w == nullptr) return;
   if (!w->textInput) ImmAssociateContextEx(w->native, nullptr, IACE_DEFAULT);
   w->textInput = true;
-  InputContext context(w->native);
+  w->caret = caret;
+  PlaceInputMethod(*w);
+}
+
+void Win32Host::PlaceInputMethod(Window& window) {
+  InputContext context(window.native);
   if (context.Get() == nullptr) return;
+  RECT const caret = ToDeviceOutward(window.caret, window.scale);  // Windows places it in client device pixels
   COMPOSITIONFORM composition{};
   composition.dwStyle = CFS_POINT;
   composition.ptCurrentPos = ::POINT{caret.left, caret.top};
@@ -548,8 +657,13 @@ bool Win32Host::SetClipboardText(std::wstring_view text) {
   return taken;
 }
 
-ICanvas* Win32Host::MeasuringCanvas() {
-  if (!m_measuring) m_measuring = std::make_unique<GdiplusFrame>(1, 1);
+ICanvas* Win32Host::MeasuringCanvas(HWND window) {
+  // Windows may differ in scale (their monitors'): the frame is made again for another one.
+  double const scale = GetWindowScale(window);
+  if (!m_measuring || m_measuringScale != scale) {
+    m_measuring = std::make_unique<GdiplusFrame>(1, 1, scale);
+    m_measuringScale = scale;
+  }
   return &m_measuring->Canvas();
 }
 

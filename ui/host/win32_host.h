@@ -8,10 +8,17 @@
 // (StartTextInput); the field draws the composition itself at its caret, so the system's composition window
 // stays hidden, and the input method's messages reach the window as WM_IME_* with the strings read through
 // ImmGetCompositionStringW. The clipboard is CF_UNICODETEXT, with Windows' "\r\n" line ends.
+//
+// Display scale: the process is per-monitor DPI aware (the manifest, and the same asked at run time), so
+// each window is drawn at its monitor's DPI / 96 and follows WM_DPICHANGED when it moves to a monitor of
+// another DPI, unless a fixed scale was given. At the seam everything is logical (ui/host/host.h): native
+// points and rectangles are divided by the window's scale, screen places included, so a place saved on a
+// 150 % monitor is in that monitor's logical pixels.
 #include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "ui/host/host.h"
 
@@ -21,7 +28,7 @@ class GdiplusFrame;
 
 class Win32Host : public IHost {
  public:
-  Win32Host();
+  explicit Win32Host(std::optional<double> scale = std::nullopt);
   ~Win32Host() override;
   Win32Host(const Win32Host&) = delete;
   Win32Host& operator=(const Win32Host&) = delete;
@@ -37,6 +44,7 @@ class Win32Host : public IHost {
   RECT GetWorkArea(HWND window) override;
   std::vector<RECT> GetWorkAreas() override;
   void SetMouseCapture(HWND window, bool capture) override;
+  double GetWindowScale(HWND window) override;
   void InvalidateWindow(HWND window) override;
   ICanvas* BeginPaint(HWND window) override;
   void EndPaint(HWND window) override;
@@ -55,7 +63,7 @@ class Win32Host : public IHost {
   int GetCompositionCursor(HWND window) override;
   std::wstring GetClipboardText() override;
   bool SetClipboardText(std::wstring_view text) override;
-  ICanvas* MeasuringCanvas() override;
+  ICanvas* MeasuringCanvas(HWND window) override;
 
   // The frame last painted for a window (null for an unknown window or before its first paint): tests read
   // its pixels, and it can be saved as PNG.
@@ -75,6 +83,12 @@ class Win32Host : public IHost {
 
   Window* Find(HWND window);
   void DeliverNextPosted();
+  // Puts the input method's composition and candidate list at the window's text-input caret.
+  void PlaceInputMethod(Window& window);
+  // The scale for a new window or for screen places of no window: the fixed one, else the system DPI's.
+  double DefaultScale() const;
+  // The scale of a native window: the fixed one, else its monitor's DPI / 96.
+  double ScaleOf(void* native) const;
 
   std::map<HWND, std::unique_ptr<Window>> m_windows;
   std::uintptr_t m_lastHandle = 0;
@@ -83,6 +97,8 @@ class Win32Host : public IHost {
   void* m_messageWindow = nullptr;     // the hidden window that wakes the queue for each posted message
   void* m_paintDc = nullptr;           // the device context of the WM_PAINT being handled, if any
   std::unique_ptr<GdiplusFrame> m_measuring;
+  double m_measuringScale = 1.0;
+  std::optional<double> m_fixedScale;  // --scale: every window at this scale, whatever the DPI
 
   friend struct Win32HostAccess;
 };

@@ -4,12 +4,16 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <limits>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/code_page.h"
+#include "ui/device_scale.h"
 #include "ui/render/image_cache.h"
+#include "ui/render/image_variants.h"
 
 namespace DuiLib {
 namespace {
@@ -49,7 +53,7 @@ void SetSource(cairo_t* cr, DWORD argb) {
 
 class CairoCanvas final : public ICanvas {
  public:
-  explicit CairoCanvas(cairo_t* cr) : m_cr(cr) {
+  CairoCanvas(cairo_t* cr, double scale) : m_cr(cr), m_scale(scale) {
     m_context.reset(pango_cairo_create_context(cr));
     pango_context_set_language(m_context.get(), pango_language_from_string("zh-cn"));
     std::unique_ptr<cairo_font_options_t, CairoDeleter> options(cairo_font_options_create());
@@ -58,23 +62,28 @@ class CairoCanvas final : public ICanvas {
     pango_cairo_context_set_font_options(m_context.get(), options.get());
   }
 
-  void FillRect(const RECT& rc, DWORD argb) override {
-    if (rc.IsEmpty()) return;
-    SetSource(m_cr, argb);
-    cairo_rectangle(m_cr, rc.left, rc.top, rc.Width(), rc.Height());
-    cairo_fill(m_cr);
+  void FillRect(const RECT& rc, DWORD argb) override { FillDevice(ToDevice(rc, m_scale), argb); }
+
+  // The frame's width is scaled once and kept on all four sides (edges rounded one by one would give a
+  // 1-pixel frame at 1.5 sides of one and two pixels).
+  void DrawFrame(const RECT& rc, int width, DWORD argb) override {
+    if (rc.IsEmpty() || width <= 0) return;
+    for (const RECT& side : FrameSides(ToDevice(rc, m_scale), std::max(1, ToDevice(width, m_scale)))) {
+      FillDevice(side, argb);
+    }
   }
 
   bool DrawImage(const RECT& dest, const std::string& file) override {
-    cairo_surface_t* image = LoadCachedImage(file);
-    if (image == nullptr || dest.IsEmpty()) return false;
+    cairo_surface_t* image = Pick(file).image;
+    RECT const d = ToDevice(dest, m_scale);
+    if (image == nullptr || d.IsEmpty()) return false;
     int w = cairo_image_surface_get_width(image);
     int h = cairo_image_surface_get_height(image);
     if (w <= 0 || h <= 0) return false;
     cairo_save(m_cr);
-    cairo_translate(m_cr, dest.left, dest.top);
-    if (w != dest.Width() || h != dest.Height()) {
-      cairo_scale(m_cr, static_cast<double>(dest.Width()) / w, static_cast<double>(dest.Height()) / h);
+    cairo_translate(m_cr, d.left, d.top);
+    if (w != d.Width() || h != d.Height()) {
+      cairo_scale(m_cr, static_cast<double>(d.Width()) / w, static_cast<double>(d.Height()) / h);
     }
     cairo_set_source_surface(m_cr, image, 0, 0);
     cairo_pattern_set_extend(cairo_get_source(m_cr), CAIRO_EXTEND_PAD);
@@ -84,28 +93,32 @@ class CairoCanvas final : public ICanvas {
     return true;
   }
 
+  // In logical pixels: the 1x image's size, or a larger variant's divided by its factor.
   SIZE ImageSize(const std::string& file) override {
-    cairo_surface_t* image = LoadCachedImage(file);
-    if (image == nullptr) return SIZE{};
-    return SIZE{cairo_image_surface_get_width(image), cairo_image_surface_get_height(image)};
+    PickedImage<cairo_surface_t> const picked = Pick(file);
+    if (picked.image == nullptr) return SIZE{};
+    return SIZE{static_cast<int>(std::lround(cairo_image_surface_get_width(picked.image) / picked.factor)),
+                static_cast<int>(std::lround(cairo_image_surface_get_height(picked.image) / picked.factor))};
   }
 
-  void DrawText(const RECT& rc, std::wstring_view text, const FontSpec& font, DWORD argb, UINT style) override {
+  // Laid out and drawn at the device size (the font at size x scale, never a small rendering enlarged).
+  void DrawText(const RECT& logical, std::wstring_view text, const FontSpec& font, DWORD argb, UINT style) override {
+    RECT const rc = ToDevice(logical, m_scale);
     if (text.empty() || rc.IsEmpty()) return;
     PangoLayout* layout = Prepare(text, font, rc.Width(), style);
-    PangoRectangle logical;
-    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    PangoRectangle extents;
+    pango_layout_get_pixel_extents(layout, nullptr, &extents);
     int x = rc.left;
     if (pango_layout_get_width(layout) < 0) {
       // Unbounded single line: align it ourselves.
-      if (style & DT_CENTER) x = rc.left + (rc.Width() - logical.width) / 2;
-      else if (style & DT_RIGHT) x = rc.right - logical.width;
-      x -= logical.x;
+      if (style & DT_CENTER) x = rc.left + (rc.Width() - extents.width) / 2;
+      else if (style & DT_RIGHT) x = rc.right - extents.width;
+      x -= extents.x;
     }
     int y = rc.top;
-    if (style & DT_VCENTER) y = rc.top + (rc.Height() - logical.height) / 2;
-    else if (style & DT_BOTTOM) y = rc.bottom - logical.height;
-    y -= logical.y;
+    if (style & DT_VCENTER) y = rc.top + (rc.Height() - extents.height) / 2;
+    else if (style & DT_BOTTOM) y = rc.bottom - extents.height;
+    y -= extents.y;
     cairo_save(m_cr);
     cairo_rectangle(m_cr, rc.left, rc.top, rc.Width(), rc.Height());
     cairo_clip(m_cr);
@@ -115,15 +128,17 @@ class CairoCanvas final : public ICanvas {
     cairo_restore(m_cr);
   }
 
+  // In logical pixels, rounded up: the text fits the size given back.
   SIZE MeasureText(std::wstring_view text, const FontSpec& font, int maxWidth, UINT style) override {
     if (text.empty()) return SIZE{};
-    PangoLayout* layout = Prepare(text, font, maxWidth, style);
+    PangoLayout* layout = Prepare(text, font, maxWidth > 0 ? ToDevice(maxWidth, m_scale) : maxWidth, style);
     int w = 0;
     int h = 0;
     pango_layout_get_pixel_size(layout, &w, &h);
-    return SIZE{w, h};
+    return SIZE{static_cast<int>(std::ceil(w / m_scale - 1e-9)), static_cast<int>(std::ceil(h / m_scale - 1e-9))};
   }
 
+  // In logical pixels: the layout is shaped at the device size, as drawn, and its positions divided back.
   std::vector<int> MeasureCaretStops(std::wstring_view text, const FontSpec& font) override {
     std::vector<int> stops(text.size() + 1, 0);
     if (text.empty()) return stops;
@@ -135,7 +150,7 @@ class CairoCanvas final : public ICanvas {
       int const index = pango_layout_iter_get_index(iter);
       PangoRectangle logical;
       pango_layout_iter_get_cluster_extents(iter, nullptr, &logical);
-      if (index >= 0 && static_cast<std::size_t>(index) < clusterX.size()) clusterX[static_cast<std::size_t>(index)] = PANGO_PIXELS(logical.x);
+      if (index >= 0 && static_cast<std::size_t>(index) < clusterX.size()) clusterX[static_cast<std::size_t>(index)] = ToLogical(logical.x);
     } while (pango_layout_iter_next_cluster(iter));
     pango_layout_iter_free(iter);
     std::size_t byte = 0;
@@ -152,11 +167,12 @@ class CairoCanvas final : public ICanvas {
     }
     int width = 0;
     pango_layout_get_size(layout, &width, nullptr);
-    stops[text.size()] = PANGO_PIXELS(width);
+    stops[text.size()] = ToLogical(width);
     return stops;
   }
 
-  void PushClip(const RECT& rc) override {
+  void PushClip(const RECT& logical) override {
+    RECT const rc = ToDevice(logical, m_scale);
     cairo_save(m_cr);
     cairo_rectangle(m_cr, rc.left, rc.top, std::max(0, rc.Width()), std::max(0, rc.Height()));
     cairo_clip(m_cr);
@@ -165,10 +181,29 @@ class CairoCanvas final : public ICanvas {
   void PopClip() override { cairo_restore(m_cr); }
 
  private:
+  // Pango units of the device-sized layout as logical pixels.
+  int ToLogical(int units) const { return static_cast<int>(std::lround(pango_units_to_double(units) / m_scale)); }
+
   struct CachedFont {
     FontSpec key;
     std::unique_ptr<PangoLayout, GObjectDeleter> layout;
   };
+
+  void FillDevice(const RECT& rc, DWORD argb) {
+    if (rc.IsEmpty()) return;
+    SetSource(m_cr, argb);
+    cairo_rectangle(m_cr, rc.left, rc.top, rc.Width(), rc.Height());
+    cairo_fill(m_cr);
+  }
+
+  // The variant of each image for this canvas's scale, looked for once per name.
+  PickedImage<cairo_surface_t> Pick(const std::string& file) {
+    auto it = m_picked.find(file);
+    if (it != m_picked.end()) return it->second;
+    auto picked = PickImage<cairo_surface_t>(file, m_scale, ProbeCachedImage, LoadCachedImage);
+    m_picked.emplace(file, picked);
+    return picked;
+  }
 
   // One layout per font, reused for every text drawn in it: building a layout and resolving a font
   // description costs more than shaping the few characters of a label.
@@ -180,7 +215,8 @@ class CairoCanvas final : public ICanvas {
     family += family.empty() ? kFallbackFaces : std::string(",") + kFallbackFaces;
     std::unique_ptr<PangoFontDescription, FontDescriptionDeleter> description(pango_font_description_new());
     pango_font_description_set_family(description.get(), family.c_str());
-    pango_font_description_set_absolute_size(description.get(), std::clamp(font.size, 1, kMaxFontPixels) * PANGO_SCALE);
+    double const pixels = std::clamp(font.size, 1, kMaxFontPixels) * m_scale;
+    pango_font_description_set_absolute_size(description.get(), std::round(pixels * PANGO_SCALE));
     pango_font_description_set_weight(description.get(), font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
     pango_font_description_set_style(description.get(), font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     std::unique_ptr<PangoLayout, GObjectDeleter> layout(pango_layout_new(m_context.get()));
@@ -214,8 +250,10 @@ class CairoCanvas final : public ICanvas {
   }
 
   cairo_t* m_cr;
+  double m_scale;
   std::unique_ptr<PangoContext, GObjectDeleter> m_context;
   std::vector<CachedFont> m_fonts;
+  std::unordered_map<std::string, PickedImage<cairo_surface_t>> m_picked;
   std::string m_utf8;
 };
 
@@ -225,18 +263,21 @@ struct CairoFrame::Impl {
   std::unique_ptr<cairo_surface_t, CairoDeleter> surface;
   std::unique_ptr<cairo_t, CairoDeleter> cr;
   std::unique_ptr<CairoCanvas> canvas;
+  double scale = 1.0;
 };
 
-CairoFrame::CairoFrame(int width, int height) : m_impl(std::make_unique<Impl>()) {
+CairoFrame::CairoFrame(int width, int height, double scale) : m_impl(std::make_unique<Impl>()) {
+  m_impl->scale = ClampScale(scale);
   m_impl->surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(1, width), std::max(1, height)));
   m_impl->cr.reset(cairo_create(m_impl->surface.get()));
-  m_impl->canvas = std::make_unique<CairoCanvas>(m_impl->cr.get());
+  m_impl->canvas = std::make_unique<CairoCanvas>(m_impl->cr.get(), m_impl->scale);
 }
 
 CairoFrame::~CairoFrame() = default;
 
 int CairoFrame::Width() const { return cairo_image_surface_get_width(m_impl->surface.get()); }
 int CairoFrame::Height() const { return cairo_image_surface_get_height(m_impl->surface.get()); }
+double CairoFrame::Scale() const { return m_impl->scale; }
 ICanvas& CairoFrame::Canvas() { return *m_impl->canvas; }
 void CairoFrame::Flush() { cairo_surface_flush(m_impl->surface.get()); }
 int CairoFrame::Stride() const { return cairo_image_surface_get_stride(m_impl->surface.get()); }

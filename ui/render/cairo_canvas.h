@@ -5,7 +5,8 @@
 //
 // Text: pango with the language zh-cn (otherwise Latin digits and CJK characters come from different
 // fonts), the skin's face followed by CJK fallbacks that fontconfig resolves, sizes in pixels. Images: PNG
-// files through cairo, loaded once per file name for the life of the process.
+// files through cairo, loaded once per file name for the life of the process; at a scale above 1 the
+// nearest larger variant (image_variants.h).
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,13 +17,16 @@ namespace DuiLib {
 
 class CairoFrame {
  public:
-  CairoFrame(int width, int height);
+  // `width` x `height` device pixels; the canvas takes logical pixels and draws them at `scale` (1 to 3,
+  // ui/device_scale.h): a window of 336 x 494 logical pixels at 2 has a frame of 672 x 988.
+  CairoFrame(int width, int height, double scale = 1.0);
   ~CairoFrame();
   CairoFrame(const CairoFrame&) = delete;
   CairoFrame& operator=(const CairoFrame&) = delete;
 
   int Width() const;
   int Height() const;
+  double Scale() const;
   // The canvas drawing into this frame; it keeps its font and layout caches between frames.
   ICanvas& Canvas();
   // Finishes pending drawing; call before reading pixels.

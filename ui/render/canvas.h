@@ -6,6 +6,7 @@
 // Coordinates are window client pixels. Colours are 0xAARRGGBB words and are honoured exactly, alpha
 // included (the core decides what a colour of 0 means before it calls here).
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,14 +33,20 @@ class ICanvas {
   virtual ~ICanvas() = default;
 
   virtual void FillRect(const RECT& rect, DWORD argb) = 0;
-  // A frame of `width` pixels drawn inside `rect`: four fills, the same on every canvas.
+  // A frame of `width` pixels drawn inside `rect`: four fills, the same on every canvas (a canvas at a
+  // display scale fills the sides of the frame mapped to its device pixels: FrameSides).
   virtual void DrawFrame(const RECT& rect, int width, DWORD argb) {
     if (rect.IsEmpty() || width <= 0) return;
+    for (const RECT& side : FrameSides(rect, width)) FillRect(side, argb);
+  }
+
+  // The top, bottom, left and right sides of a frame of `width` inside `rect` (width capped to the rect).
+  static std::array<RECT, 4> FrameSides(const RECT& rect, int width) {
     width = std::min({width, rect.Width(), rect.Height()});
-    FillRect(RECT{rect.left, rect.top, rect.right, rect.top + width}, argb);
-    FillRect(RECT{rect.left, rect.bottom - width, rect.right, rect.bottom}, argb);
-    FillRect(RECT{rect.left, rect.top + width, rect.left + width, rect.bottom - width}, argb);
-    FillRect(RECT{rect.right - width, rect.top + width, rect.right, rect.bottom - width}, argb);
+    return {RECT{rect.left, rect.top, rect.right, rect.top + width},
+            RECT{rect.left, rect.bottom - width, rect.right, rect.bottom},
+            RECT{rect.left, rect.top + width, rect.left + width, rect.bottom - width},
+            RECT{rect.right - width, rect.top + width, rect.right, rect.bottom - width}};
   }
 
   // Draws the image file stretched over `dest`. `file` is a full path; the image is loaded once per file

@@ -8,12 +8,16 @@
 #undef DrawText
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/code_page.h"
 #include "platform/path_encoding.h"
+#include "ui/device_scale.h"
 #include "ui/render/gdiplus_image_cache.h"
+#include "ui/render/image_variants.h"
 #include "ui/render/gdiplus_session.h"
 
 namespace DuiLib {
@@ -77,38 +81,47 @@ void SetUpFormat(Gdiplus::StringFormat& format, UINT style) {
 
 class GdiplusCanvas final : public ICanvas {
  public:
-  explicit GdiplusCanvas(Gdiplus::Bitmap& target) : m_graphics(&target) {
+  GdiplusCanvas(Gdiplus::Bitmap& target, double scale) : m_graphics(&target), m_scale(scale) {
     m_graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
     m_graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
   }
 
-  void FillRect(const RECT& rc, DWORD argb) override {
-    if (rc.IsEmpty()) return;
-    Gdiplus::SolidBrush brush(ToColor(argb));
-    m_graphics.FillRectangle(&brush, ToRect(rc));
+  void FillRect(const RECT& rc, DWORD argb) override { FillDevice(ToDevice(rc, m_scale), argb); }
+
+  // The frame's width is scaled once and kept on all four sides, as the cairo canvas does.
+  void DrawFrame(const RECT& rc, int width, DWORD argb) override {
+    if (rc.IsEmpty() || width <= 0) return;
+    for (const RECT& side : FrameSides(ToDevice(rc, m_scale), std::max(1, ToDevice(width, m_scale)))) {
+      FillDevice(side, argb);
+    }
   }
 
   bool DrawImage(const RECT& dest, const std::string& file) override {
-    Gdiplus::Bitmap* image = LoadCachedGdiplusImage(file);
-    if (image == nullptr || dest.IsEmpty()) return false;
+    Gdiplus::Bitmap* image = Pick(file).image;
+    RECT const d = ToDevice(dest, m_scale);
+    if (image == nullptr || d.IsEmpty()) return false;
     INT const w = static_cast<INT>(image->GetWidth());
     INT const h = static_cast<INT>(image->GetHeight());
-    bool const sameSize = w == dest.Width() && h == dest.Height();
+    bool const sameSize = w == d.Width() && h == d.Height();
     m_graphics.SetInterpolationMode(sameSize ? Gdiplus::InterpolationModeNearestNeighbor
                                              : Gdiplus::InterpolationModeHighQualityBilinear);
     // Edge pixels repeat outwards instead of fading into nothing when the image is stretched.
     Gdiplus::ImageAttributes attributes;
     attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
-    return m_graphics.DrawImage(image, ToRect(dest), 0, 0, w, h, Gdiplus::UnitPixel, &attributes) == Gdiplus::Ok;
+    return m_graphics.DrawImage(image, ToRect(d), 0, 0, w, h, Gdiplus::UnitPixel, &attributes) == Gdiplus::Ok;
   }
 
+  // In logical pixels: the 1x image's size, or a larger variant's divided by its factor.
   SIZE ImageSize(const std::string& file) override {
-    Gdiplus::Bitmap* image = LoadCachedGdiplusImage(file);
-    if (image == nullptr) return SIZE{};
-    return SIZE{static_cast<int>(image->GetWidth()), static_cast<int>(image->GetHeight())};
+    PickedImage<Gdiplus::Bitmap> const picked = Pick(file);
+    if (picked.image == nullptr) return SIZE{};
+    return SIZE{static_cast<int>(std::lround(picked.image->GetWidth() / picked.factor)),
+                static_cast<int>(std::lround(picked.image->GetHeight() / picked.factor))};
   }
 
-  void DrawText(const RECT& rc, std::wstring_view text, const FontSpec& font, DWORD argb, UINT style) override {
+  // Laid out and drawn at the device size (the font at size x scale, never a small rendering enlarged).
+  void DrawText(const RECT& logical, std::wstring_view text, const FontSpec& font, DWORD argb, UINT style) override {
+    RECT const rc = ToDevice(logical, m_scale);
     if (text.empty() || rc.IsEmpty()) return;
     Gdiplus::StringFormat format(Gdiplus::StringFormat::GenericTypographic());
     SetUpFormat(format, style);
@@ -116,26 +129,22 @@ class GdiplusCanvas final : public ICanvas {
     m_graphics.DrawString(text.data(), static_cast<INT>(text.size()), &FontFor(font), ToRectF(rc), &format, &brush);
   }
 
+  // In logical pixels, rounded up: the text fits the size given back.
   SIZE MeasureText(std::wstring_view text, const FontSpec& font, int maxWidth, UINT style) override {
     if (text.empty()) return SIZE{};
     Gdiplus::StringFormat format(Gdiplus::StringFormat::GenericTypographic());
     SetUpFormat(format, style & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM));
-    Gdiplus::REAL const width = maxWidth > 0 ? static_cast<Gdiplus::REAL>(maxWidth) : 100000.0f;
+    Gdiplus::REAL const width = maxWidth > 0 ? static_cast<Gdiplus::REAL>(ToDevice(maxWidth, m_scale)) : 100000.0f;
     Gdiplus::RectF bounds;
     m_graphics.MeasureString(text.data(), static_cast<INT>(text.size()), &FontFor(font),
                              Gdiplus::RectF(0, 0, width, 100000.0f), &format, &bounds);
-    return SIZE{static_cast<int>(bounds.Width + 0.999f), static_cast<int>(bounds.Height + 0.999f)};
+    auto const scale = static_cast<Gdiplus::REAL>(m_scale);
+    return SIZE{static_cast<int>(bounds.Width / scale + 0.999f), static_cast<int>(bounds.Height / scale + 0.999f)};
   }
 
   void PushClip(const RECT& rc) override {
     m_clips.push_back(m_graphics.Save());
-    m_graphics.IntersectClip(ToRect(rc));
-  }
-
-  void PopClip() override {
-    if (m_clips.empty()) return;
-    m_graphics.Restore(m_clips.back());
-    m_clips.pop_back();
+    m_graphics.IntersectClip(ToRect(ToDevice(rc, m_scale)));
   }
 
   void Flush() { m_graphics.Flush(Gdiplus::FlushIntentionSync); }
@@ -148,6 +157,21 @@ class GdiplusCanvas final : public ICanvas {
   };
 
   // One GDI+ font per skin font: resolving a family by name costs more than drawing a short label.
+  void FillDevice(const RECT& rc, DWORD argb) {
+    if (rc.IsEmpty()) return;
+    Gdiplus::SolidBrush brush(ToColor(argb));
+    m_graphics.FillRectangle(&brush, ToRect(rc));
+  }
+
+  // The variant of each image for this canvas's scale, looked for once per name.
+  PickedImage<Gdiplus::Bitmap> Pick(const std::string& file) {
+    auto it = m_picked.find(file);
+    if (it != m_picked.end()) return it->second;
+    auto picked = PickImage<Gdiplus::Bitmap>(file, m_scale, ProbeCachedGdiplusImage, LoadCachedGdiplusImage);
+    m_picked.emplace(file, picked);
+    return picked;
+  }
+
   Gdiplus::Font& FontFor(const FontSpec& wanted) {
     for (CachedFont& cached : m_fonts) {
       if (cached.key == wanted) return *cached.font;
@@ -159,15 +183,17 @@ class GdiplusCanvas final : public ICanvas {
     if (wanted.bold) style |= Gdiplus::FontStyleBold;
     if (wanted.italic) style |= Gdiplus::FontStyleItalic;
     if (wanted.underline) style |= Gdiplus::FontStyleUnderline;
-    auto font = std::make_unique<Gdiplus::Font>(family.get(), static_cast<Gdiplus::REAL>(std::clamp(wanted.size, 1, kMaxFontPixels)),
-                                                style, Gdiplus::UnitPixel);
+    auto const pixels = static_cast<Gdiplus::REAL>(std::clamp(wanted.size, 1, kMaxFontPixels) * m_scale);
+    auto font = std::make_unique<Gdiplus::Font>(family.get(), pixels, style, Gdiplus::UnitPixel);
     m_fonts.push_back(CachedFont{wanted, std::move(family), std::move(font)});
     return *m_fonts.back().font;
   }
 
   Gdiplus::Graphics m_graphics;
+  double m_scale;
   std::vector<Gdiplus::GraphicsState> m_clips;
   std::vector<CachedFont> m_fonts;
+  std::unordered_map<std::string, PickedImage<Gdiplus::Bitmap>> m_picked;
 };
 
 }  // namespace
@@ -188,22 +214,25 @@ struct GdiplusFrame::Impl {
   std::vector<std::uint32_t> pixels;  // top-down rows of premultiplied 0xAARRGGBB
   std::unique_ptr<Gdiplus::Bitmap> bitmap;  // draws into `pixels`
   std::unique_ptr<GdiplusCanvas> canvas;
+  double scale = 1.0;
 };
 
-GdiplusFrame::GdiplusFrame(int width, int height) : m_impl(std::make_unique<Impl>()) {
+GdiplusFrame::GdiplusFrame(int width, int height, double scale) : m_impl(std::make_unique<Impl>()) {
   StartGdiplusOnce();
+  m_impl->scale = ClampScale(scale);
   m_impl->width = std::max(1, width);
   m_impl->height = std::max(1, height);
   m_impl->pixels.assign(static_cast<std::size_t>(m_impl->width) * m_impl->height, 0);
   m_impl->bitmap = std::make_unique<Gdiplus::Bitmap>(m_impl->width, m_impl->height, Stride(), PixelFormat32bppPARGB,
                                                      reinterpret_cast<BYTE*>(m_impl->pixels.data()));
-  m_impl->canvas = std::make_unique<GdiplusCanvas>(*m_impl->bitmap);
+  m_impl->canvas = std::make_unique<GdiplusCanvas>(*m_impl->bitmap, m_impl->scale);
 }
 
 GdiplusFrame::~GdiplusFrame() = default;
 
 int GdiplusFrame::Width() const { return m_impl->width; }
 int GdiplusFrame::Height() const { return m_impl->height; }
+double GdiplusFrame::Scale() const { return m_impl->scale; }
 ICanvas& GdiplusFrame::Canvas() { return *m_impl->canvas; }
 void GdiplusFrame::Flush() { m_impl->canvas->Flush(); }
 int GdiplusFrame::Stride() const { return m_impl->width * 4; }

@@ -16,13 +16,16 @@ namespace DuiLib {
 
 class GdiplusFrame {
  public:
-  GdiplusFrame(int width, int height);
+  // `width` x `height` device pixels; the canvas takes logical pixels and draws them at `scale` (1 to 3,
+  // ui/device_scale.h), as CairoFrame does.
+  GdiplusFrame(int width, int height, double scale = 1.0);
   ~GdiplusFrame();
   GdiplusFrame(const GdiplusFrame&) = delete;
   GdiplusFrame& operator=(const GdiplusFrame&) = delete;
 
   int Width() const;
   int Height() const;
+  double Scale() const;
   // The canvas drawing into this frame; it keeps its font caches between frames.
   ICanvas& Canvas();
   // Finishes pending drawing; call before reading pixels.

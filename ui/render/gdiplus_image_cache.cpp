@@ -15,8 +15,15 @@
 namespace DuiLib {
 namespace {
 
+struct Entry {
+  std::unique_ptr<Gdiplus::Bitmap> image;  // null: cannot be loaded
+  std::string problem;
+  bool absent = false;
+  bool reported = false;
+};
+
 struct Cache {
-  std::unordered_map<std::string, std::unique_ptr<Gdiplus::Bitmap>> images;  // null: known to be missing
+  std::unordered_map<std::string, Entry> images;
   int missing = 0;
 };
 
@@ -32,11 +39,12 @@ struct StreamReleaser {
 
 // A copy in premultiplied pixels, which GDI+ blends fastest, decoded from the bytes read under the image rule
 // (image_file.h), so that GDI+ never opens a file itself.
-std::unique_ptr<Gdiplus::Bitmap> Load(const std::string& file, std::string& problem) {
+std::unique_ptr<Gdiplus::Bitmap> Load(const std::string& file, std::string& problem, bool& absent) {
   problem = "GDI+ did not start";
   if (!StartGdiplusOnce()) return nullptr;
   ImageFile image = ReadImageFile(file);
   problem = std::move(image.problem);
+  absent = image.absent;
   if (!problem.empty()) return nullptr;
   problem = "the PNG data cannot be decoded";
   std::unique_ptr<IStream, StreamReleaser> stream(
@@ -54,21 +62,30 @@ std::unique_ptr<Gdiplus::Bitmap> Load(const std::string& file, std::string& prob
   return copy;
 }
 
-}  // namespace
+enum class Absent { report, quiet };
 
-Gdiplus::Bitmap* LoadCachedGdiplusImage(const std::string& file) {
+Gdiplus::Bitmap* Cached(const std::string& file, Absent absent) {
   Cache& cache = TheCache();
   auto it = cache.images.find(file);
-  if (it != cache.images.end()) return it->second.get();
-  std::string problem;
-  std::unique_ptr<Gdiplus::Bitmap> image = Load(file, problem);
-  if (!image) {
+  if (it == cache.images.end()) {
+    Entry entry;
+    entry.image = Load(file, entry.problem, entry.absent);
+    it = cache.images.emplace(file, std::move(entry)).first;
+  }
+  Entry& entry = it->second;
+  if (!entry.image && !entry.reported && !(entry.absent && absent == Absent::quiet)) {
     std::fprintf(stderr, "wannianli: cannot load the image %s (%s); it is drawn as nothing\n", file.c_str(),
-                 problem.c_str());
+                 entry.problem.c_str());
+    entry.reported = true;
     ++cache.missing;
   }
-  return cache.images.emplace(file, std::move(image)).first->second.get();
+  return entry.image.get();
 }
+
+}  // namespace
+
+Gdiplus::Bitmap* LoadCachedGdiplusImage(const std::string& file) { return Cached(file, Absent::report); }
+Gdiplus::Bitmap* ProbeCachedGdiplusImage(const std::string& file) { return Cached(file, Absent::quiet); }
 
 int MissingGdiplusImageCount() { return TheCache().missing; }
 

@@ -17,8 +17,15 @@ struct SurfaceDeleter {
 };
 using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
+struct Entry {
+  SurfacePtr surface;  // null: cannot be loaded
+  std::string problem;
+  bool absent = false;
+  bool reported = false;
+};
+
 struct Cache {
-  std::unordered_map<std::string, SurfacePtr> images;  // null: known to be missing
+  std::unordered_map<std::string, Entry> images;
   int missing = 0;
 };
 
@@ -39,32 +46,35 @@ struct PngReader {
   }
 };
 
-SurfacePtr Load(const std::string& file, std::string& problem) {
+Entry Load(const std::string& file) {
   ImageFile image = ReadImageFile(file);
-  problem = std::move(image.problem);
-  if (!problem.empty()) return nullptr;
+  if (!image.problem.empty()) return Entry{nullptr, std::move(image.problem), image.absent};
   PngReader reader{image.bytes};
   SurfacePtr surface(cairo_image_surface_create_from_png_stream(&PngReader::Read, &reader));
-  if (cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS) return surface;
-  problem = "the PNG data cannot be decoded";
-  return nullptr;
+  if (cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS) return Entry{std::move(surface), {}, false};
+  return Entry{nullptr, "the PNG data cannot be decoded", false};
+}
+
+enum class Absent { report, quiet };
+
+cairo_surface_t* Cached(const std::string& file, Absent absent) {
+  Cache& cache = TheCache();
+  auto it = cache.images.find(file);
+  if (it == cache.images.end()) it = cache.images.emplace(file, Load(file)).first;
+  Entry& entry = it->second;
+  if (!entry.surface && !entry.reported && !(entry.absent && absent == Absent::quiet)) {
+    std::fprintf(stderr, "wannianli: cannot load the image %s (%s); it is drawn as nothing\n", file.c_str(),
+                 entry.problem.c_str());
+    entry.reported = true;
+    ++cache.missing;
+  }
+  return entry.surface.get();
 }
 
 }  // namespace
 
-cairo_surface_t* LoadCachedImage(const std::string& file) {
-  Cache& cache = TheCache();
-  auto it = cache.images.find(file);
-  if (it != cache.images.end()) return it->second.get();
-  std::string problem;
-  SurfacePtr surface = Load(file, problem);
-  if (!surface) {
-    std::fprintf(stderr, "wannianli: cannot load the image %s (%s); it is drawn as nothing\n", file.c_str(),
-                 problem.c_str());
-    ++cache.missing;
-  }
-  return cache.images.emplace(file, std::move(surface)).first->second.get();
-}
+cairo_surface_t* LoadCachedImage(const std::string& file) { return Cached(file, Absent::report); }
+cairo_surface_t* ProbeCachedImage(const std::string& file) { return Cached(file, Absent::quiet); }
 
 int MissingImageCount() { return TheCache().missing; }
 

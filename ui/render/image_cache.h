@@ -9,6 +9,9 @@ namespace DuiLib {
 
 // The image, or null when the file is missing, refused or not a PNG. The cache keeps ownership.
 cairo_surface_t* LoadCachedImage(const std::string& file);
+// The same for an image that may be absent (a scale variant, image_variants.h): a file that does not
+// exist is not reported; one that exists but is refused is.
+cairo_surface_t* ProbeCachedImage(const std::string& file);
 // How many file names failed to load so far (for tests).
 int MissingImageCount();
 

@@ -33,7 +33,7 @@ ImageFile ReadImageFile(const std::string& path) {
   platform::FileContents contents = platform::ReadRegularFile(path, kMaxImageFileBytes);
   switch (contents.error) {
     case platform::FileReadError::None: break;
-    case platform::FileReadError::CannotOpen: return {{}, "no such file, or it cannot be opened"};
+    case platform::FileReadError::CannotOpen: return {{}, "no such file, or it cannot be opened", true};
     case platform::FileReadError::TooLarge:
       return {{}, "larger than " + std::to_string(kMaxImageFileBytes >> 20) + " MiB"};
     default: return {{}, platform::DescribeFileReadError(contents.error)};

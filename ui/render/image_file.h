@@ -15,6 +15,7 @@ constexpr int kMaxImageSide = 4096;  // pixels; a decoded image takes at most 64
 struct ImageFile {
   std::string bytes;    // the whole file, for the canvas to decode
   std::string problem;  // why the image cannot be used ("not a PNG file", ...); empty when it can
+  bool absent = false;  // the problem is that no such file can be opened (an optional variant may be absent)
 };
 
 // The file at `path` (a narrow path), read under the rule above.
