@@ -228,5 +228,29 @@ TEST_F(EditTest, ASingleLineScrollsToItsCaretAndStopsAtItsMaximum) {
   EXPECT_EQ(caret.left, rc.left + line->GetTextPadding().left);
 }
 
+// At a display scale the input method's caret and the points of clicks are frame pixels, and the text is
+// measured as it is drawn: a double click where the caret shows lands on the same word.
+TEST(EditAtScale, TheCaretGoesToTheHostScaledAndClicksFindTheirCharacter) {
+  HeadlessHost host(2.0);
+  InstallHost(&host);
+  CPaintManagerUI::SetInstancePath(WANNIANLI_TEST_DATA_DIR);
+  TestWindow window(L"edit.xml");
+  HWND const hwnd = window.Open();
+  ASSERT_NE(hwnd, nullptr);
+  auto* note = window.FindAs<CRichEditUI>(L"note");
+  note->SetText(L"hello world");
+  note->SetFocus();
+  host.RunUntilIdle();
+  RECT const start = host.TextInputRect(hwnd);
+  EXPECT_EQ(start.left, 2 * (note->GetPos().left + note->GetTextPadding().left));
+  EXPECT_EQ(start.Height() % 2, 0) << "a whole logical line, doubled";
+  note->SetSel(8, 8);
+  host.RunUntilIdle();
+  RECT const inWorld = host.TextInputRect(hwnd);
+  host.DoubleClick(hwnd, inWorld.left, (inWorld.top + inWorld.bottom) / 2);
+  EXPECT_EQ(note->GetSelText(), L"world");
+  CPaintManagerUI::SetInstancePath("");
+}
+
 }  // namespace
 }  // namespace uitest
