@@ -10,12 +10,16 @@
 
 #include "lunar/gregorian.h"
 #include "platform/code_page.h"
+#include "platform/message_text.h"
 #include "platform/utf8_codec.h"
 
 namespace {
 
 // A calendar of a few thousand events is a few megabytes; anything far larger is not one.
 constexpr std::size_t kMaxFileBytes = 64u << 20;
+
+// A path as an error line shows it: control characters escaped, a long one cut.
+std::string Shown(const std::string& path) { return platform::QuoteForMessage(path, platform::kQuotedArgumentBytes); }
 
 struct ComponentFree {
   void operator()(icalcomponent* c) const { icalcomponent_free(c); }
@@ -177,7 +181,7 @@ CalendarFile ReadCalendarText(std::string_view bytes, const std::string& name) {
   CalendarFile file;
   auto const fail = [&](int line, const std::string& problem) {
     CalendarFile failed;
-    failed.error = name + ":" + std::to_string(line) + ": " + problem;
+    failed.error = Shown(name) + ":" + std::to_string(line) + ": " + problem;
     return failed;
   };
   std::unique_ptr<icalparser, ParserFree> parser(icalparser_new());
@@ -234,14 +238,14 @@ CalendarFile ReadCalendarText(std::string_view bytes, const std::string& name) {
 
 CalendarFile ReadCalendarFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return {{}, 0, path + ":0: cannot open the file"};
+  if (!in) return {{}, 0, Shown(path) + ":0: cannot open the file"};
   std::string bytes;
   char buffer[65536];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
     bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxFileBytes) return {{}, 0, path + ":0: larger than 64 MiB, not a calendar"};
+    if (bytes.size() > kMaxFileBytes) return {{}, 0, Shown(path) + ":0: larger than 64 MiB, not a calendar"};
   }
-  if (in.bad()) return {{}, 0, path + ":0: cannot read the file"};
+  if (in.bad()) return {{}, 0, Shown(path) + ":0: cannot read the file"};
   return ReadCalendarText(bytes, path);
 }
 

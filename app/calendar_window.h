@@ -7,6 +7,7 @@
 // itself on its final message and ends the message loop (exit status 0). "btn_close" only ends the loop:
 // the program deletes the object afterwards.
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "almanac/date_time_record.h"
@@ -38,6 +39,12 @@ class CalendarWindow : public DuiLib::WindowImplBase {
 
   DuiLib::LPCTSTR GetWindowClassName() const override { return L"CalendarWindow"; }
 
+  // What the skin must hold, beyond the grid view's controls (MonthGridView::SkinProblem): "root_bg", whose
+  // background the shrunk form and the missing-picture fallback change; the clock "now_time"; "btn_close",
+  // the only visible way to end a borderless window; and "btn_suoxiao" and "btn_fangda" together or
+  // neither (shrunk without a way back, the widget would also reopen shrunk). The tool and navigation
+  // buttons, "now_temp" and the pictures are optional: the pickers and the keys navigate as well.
+  std::string FindSkinProblem() override;
   // The "windowinit" handler: finds the controls, builds the cells, starts the clock and shows today.
   void InitControls();
   // Every notification of the window's controls; none goes on to the framework.

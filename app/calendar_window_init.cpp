@@ -21,6 +21,26 @@ void CalendarWindow::FallBackIfNoBackground() {
   if (root->AddAt(band.get(), 0)) band.release();  // the tree owns it now
 }
 
+std::string CalendarWindow::FindSkinProblem() {
+  static constexpr RequiredControl kRequired[] = {
+      {L"root_bg", ControlKind::container},
+      {L"now_time", ControlKind::label},
+      {L"btn_close", ControlKind::button},
+  };
+  std::string problem = MissingControls(m_PaintManager, kRequired);
+  auto const add = [&problem](const std::string& more) {
+    if (!more.empty()) problem += (problem.empty() ? "" : "; ") + more;
+  };
+  static constexpr RequiredControl kShrinkPair[] = {{L"btn_suoxiao", ControlKind::button},
+                                                    {L"btn_fangda", ControlKind::button}};
+  if (m_PaintManager.FindControl(L"btn_suoxiao") != nullptr || m_PaintManager.FindControl(L"btn_fangda") != nullptr) {
+    std::string const pair = MissingControls(m_PaintManager, kShrinkPair);
+    if (!pair.empty()) add(pair + " (\"btn_suoxiao\" and \"btn_fangda\" go together)");
+  }
+  add(grid::MonthGridView::SkinProblem(m_PaintManager));
+  return problem;
+}
+
 void CalendarWindow::InitControls() {
   monthGrid.FindControls(m_PaintManager);
   nowTime = dynamic_cast<CLabelUI*>(m_PaintManager.FindControl(L"now_time"));

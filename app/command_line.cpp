@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "lunar/supported_years.h"
+#include "platform/message_text.h"
 #include "ui/host/display_scale.h"
 
 namespace app {
@@ -45,6 +46,11 @@ constexpr std::string_view kHelp =
     "schedules in $XDG_DATA_HOME/wannianli/user.db ($WANNIANLI_DATA_DIR/user.db when set; %APPDATA%\\wannianli\n"
     "on Windows). Exit status: 0 done, 1 the skin, the display or a file failed, 2 a bad argument or file.\n";
 
+// An argument as an error line may show it: control characters escaped, a long one cut.
+std::string Quoted(std::string_view argument) {
+  return platform::QuoteForMessage(argument, platform::kQuotedArgumentBytes);
+}
+
 bool Fail(std::ostream& err, std::string_view problem) {
   err << "wannianli: " << problem << " (" << kUsage << ")\n";
   return false;
@@ -52,14 +58,14 @@ bool Fail(std::ostream& err, std::string_view problem) {
 
 bool ParseScaleOption(std::string_view text, WidgetOptions& options, std::ostream& err) {
   auto const scale = DuiLib::ParseScale(text);
-  if (!scale) return Fail(err, "--scale: '" + std::string(text) + "' is not a scale from 1 to 3");
+  if (!scale) return Fail(err, "--scale: '" + Quoted(text) + "' is not a scale from 1 to 3");
   options.scale = scale;
   return true;
 }
 
 bool ParseToday(std::string_view text, WidgetOptions& options, std::ostream& err) {
   auto const date = ParseInfoDate(text);
-  if (!date) return Fail(err, "--today: '" + std::string(text) + "' is not a date YYYY-MM-DD");
+  if (!date) return Fail(err, "--today: '" + Quoted(text) + "' is not a date YYYY-MM-DD");
   if (!lunar::IsSupportedYear(date->year))
     return Fail(err, "--today: " + std::string(text) + " lies outside " + SupportedYearsText());
   options.today = date;
@@ -77,7 +83,7 @@ std::optional<WidgetOptions> ParseWidgetOptions(std::span<const std::string_view
     auto const option = arguments[i];
     bool const known = option == "--today" || option == "--snapshot" || option == "--scale";
     if (!known) {
-      Fail(err, "unknown argument '" + std::string(option) + "'");
+      Fail(err, "unknown argument '" + Quoted(option) + "'");
       return std::nullopt;
     }
     bool& seen = option == "--today" ? sawToday : option == "--scale" ? sawScale : sawSnapshot;

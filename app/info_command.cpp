@@ -7,6 +7,7 @@
 #include "lunar/gregorian.h"
 #include "lunar/supported_years.h"
 #include "platform/code_page.h"
+#include "platform/message_text.h"
 
 namespace app {
 namespace {
@@ -43,7 +44,8 @@ InfoDate NextDay(InfoDate date) {
 std::optional<InfoDate> ReadDateArgument(std::string_view name, std::string_view text, std::ostream& err) {
   auto const date = ParseInfoDate(text);
   if (!date) {
-    err << "wannianli: " << name << ": '" << text << "' is not a valid date (YYYY-MM-DD)\n";
+    err << "wannianli: " << name << ": '" << platform::QuoteForMessage(text, platform::kQuotedArgumentBytes)
+        << "' is not a valid date (YYYY-MM-DD)\n";
     return std::nullopt;
   }
   if (!lunar::IsSupportedYear(date->year)) {
@@ -135,10 +137,11 @@ int RunInfoCommand(std::span<const std::string_view> arguments, std::ostream& ou
     // After the first line is made: an almanac that fails at once (a busy yiji.db) leaves no output.
     if (date == *from) out << InfoHeaderLine() << '\n';
     out << line << '\n';
-    if (date == *to) break;
+    // Nothing more arrives once a write has failed (a full disk, a reader that has gone).
+    if (!out || date == *to) break;
   }
   out.flush();
-  return 0;
+  return out ? 0 : 1;
 }
 
 }  // namespace app

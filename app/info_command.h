@@ -40,7 +40,8 @@ std::string InfoHeaderLine();
 // line breaks inside a provider's text become spaces so that every line keeps its columns.
 std::string InfoLine(const InfoDate& date, const AlmanacProvider& provider = {});
 
-// Runs `--info` with its arguments (FROM [TO]). Writes the lines to `out` and returns 0, or writes a
+// Runs `--info` with its arguments (FROM [TO]). Writes the lines to `out` and returns 0 (1 when `out` failed:
+// it stops at the first line that did not arrive, and the owner of the stream reports why), or writes a
 // one-line error naming the bad argument to `err` and returns 2. What the provider throws leaves; when it
 // throws for FROM, nothing has been written.
 int RunInfoCommand(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,

@@ -9,6 +9,7 @@
 #include "almanac/user_store.h"
 #include "lunar/supported_years.h"
 #include "platform/atomic_file.h"
+#include "platform/message_text.h"
 
 namespace app {
 namespace {
@@ -28,8 +29,8 @@ int ForgetHolidays(std::string_view yearText, std::ostream& out, std::ostream& e
     year = year * 10 + (c - '0');
   }
   if (!digits || !lunar::IsSupportedYear(year)) {
-    err << "wannianli: --forget-holidays: '" << yearText << "' is not a year of " << lunar::kFirstYear << "-"
-        << lunar::kLastYear << "\n";
+    err << "wannianli: --forget-holidays: '" << platform::QuoteForMessage(yearText, platform::kQuotedArgumentBytes)
+        << "' is not a year of " << lunar::kFirstYear << "-" << lunar::kLastYear << "\n";
     return 2;
   }
   UserStore store;

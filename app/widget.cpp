@@ -79,8 +79,8 @@ int Snapshot(const std::string& file, std::optional<double> scale) {
     window->ShowWindow(true, true);
     HWND const handle = window->GetHWND();
     host.RunUntilIdle();
+    // Whole or not at all: a failed write leaves the old file (the cause is on standard error).
     if (host.SavePng(handle, file)) status = 0;
-    else std::cerr << "wannianli: cannot write the snapshot " << file << "\n";
     CloseRemainingWindows(window, handle);
   }
   InstallHost(nullptr);

@@ -6,12 +6,46 @@
 
 #include "grid/cell_layout.h"
 #include "grid/today.h"
+#include "platform/code_page.h"
 
 using namespace DuiLib;
 
 namespace grid {
 
 MonthGridView::MonthGridView(AlmanacLookups lookups) : almanac_(std::move(lookups)) {}
+
+std::string MonthGridView::SkinProblem(const CPaintManagerUI& manager) {
+  static constexpr RequiredControl kRequired[] = {
+      {L"now_week", ControlKind::label},       {L"now_day", ControlKind::label},
+      {L"now_datetime", ControlKind::label},   {L"now_lunar", ControlKind::label},
+      {L"now_lunarYear", ControlKind::label},  {L"now_lunarMonth", ControlKind::label},
+      {L"com_year", ControlKind::combo},       {L"com_month", ControlKind::combo},
+      {L"lbl_yi", ControlKind::label},         {L"lbl_ji", ControlKind::label},
+      {kCalendarContainer, ControlKind::container},
+  };
+  std::string problem = MissingControls(manager, kRequired);
+  // The shown month lives in the pickers' indices: a picker without an item for every year or month
+  // would show another month than the grid, or none.
+  std::string const lastYear = std::to_string(lunar::kLastYear);
+  struct Picker {
+    std::wstring_view name;
+    int items;
+    std::string meaning;
+  };
+  Picker const pickers[] = {
+      {L"com_year", YearPickerIndex(lunar::kLastYear) + 1,
+       "item i is the year " + std::to_string(YearOfPickerIndex(0)) + " + i, up to " + lastYear},
+      {L"com_month", 13, "item m is the month m; item 0 stands for none"},
+  };
+  for (auto const& picker : pickers) {
+    auto const* combo = dynamic_cast<const CComboUI*>(manager.FindControl(picker.name));
+    if (combo == nullptr || combo->GetCount() == picker.items) continue;
+    if (!problem.empty()) problem += "; ";
+    problem += "\"" + platform::WideToUtf8(picker.name) + "\" holds " + std::to_string(combo->GetCount()) +
+               " items, not " + std::to_string(picker.items) + " (" + picker.meaning + ")";
+  }
+  return problem;
+}
 
 void MonthGridView::FindControls(CPaintManagerUI& manager) {
   auto label = [&manager](std::wstring_view name) { return dynamic_cast<CLabelUI*>(manager.FindControl(name)); };

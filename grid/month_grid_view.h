@@ -10,6 +10,7 @@
 // RefreshAlmanac → RefreshFestivalTips → RefreshHolidayMarks (which ends with MarkWorkedDays).
 #include <array>
 #include <optional>
+#include <string>
 
 #include "almanac/date_time_record.h"
 #include "grid/almanac_lookups.h"
@@ -35,6 +36,11 @@ class MonthGridView {
   MonthGridView(const MonthGridView&) = delete;
   MonthGridView& operator=(const MonthGridView&) = delete;
 
+  // What the view cannot work without and the window's tree lacks, or empty: the date labels, the two
+  // pickers with exactly their items (item i of "com_year" is year YearOfPickerIndex(i) up to the last
+  // supported year, item m of "com_month" is month m), the 宜/忌 labels and "cal". The festival picture
+  // and the 宜/忌 marks are decoration and may be left out.
+  static std::string SkinProblem(const DuiLib::CPaintManagerUI& manager);
   // Looks up the named controls in the window's tree ("now_week" ... "cal").
   void FindControls(DuiLib::CPaintManagerUI& manager);
 

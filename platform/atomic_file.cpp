@@ -1,16 +1,21 @@
 #include "platform/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "platform/executable_path.h"
+#include "platform/message_text.h"
+#include "platform/system_error.h"
+#include "platform/user_files.h"
 
 #if defined(_WIN32)
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -18,9 +23,17 @@
 namespace platform {
 namespace {
 
-std::string FolderOf(const std::string& file) {
-  std::size_t const slash = file.find_last_of(PathSeparator() == '/' ? "/" : "/\\");
-  return slash == std::string::npos ? std::string() : file.substr(0, slash);
+// A temporary file that another program (or an earlier run) left under our first choice of name is never
+// opened: the next name is tried.
+constexpr int kTemporaryNameTries = 100;
+
+std::string TemporaryName(const std::string& path, const std::string& processTag, int attempt) {
+  return path + ".tmp-" + processTag + (attempt == 0 ? "" : "-" + std::to_string(attempt));
+}
+
+// "cannot write PATH: CAUSE", the path as a message may show it.
+std::string CannotWrite(const std::string& path, const std::string& cause) {
+  return "cannot write " + QuoteForMessage(path, kQuotedArgumentBytes) + ": " + cause;
 }
 
 #if defined(_WIN32)
@@ -30,69 +43,88 @@ struct HandleCloser {
 };
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
-std::string LastError() {
-  DWORD const code = GetLastError();
-  return "Windows error " + std::to_string(code);
-}
-
-// Every missing folder on the way, from the outermost one in.
-bool MakeFolders(const std::string& folder) {
-  if (folder.empty()) return true;
-  DWORD const attributes = GetFileAttributesA(folder.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  std::string const parent = FolderOf(folder);
-  if (parent != folder && !parent.empty() && parent.back() != ':' && !MakeFolders(parent)) return false;
-  return CreateDirectoryA(folder.c_str(), nullptr) != 0 || GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-std::string WriteAndReplace(const std::string& path, const std::string& temporary, std::string_view bytes) {
-  {
-    HANDLE const raw = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (raw == INVALID_HANDLE_VALUE) return "cannot create " + temporary + ": " + LastError();
-    UniqueHandle const file(raw);
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD const chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
     DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size() || !FlushFileBuffers(file.get())) {
-      return "cannot write " + temporary + ": " + LastError();
-    }
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
   }
+  return true;
+}
+
+// A device (NUL, CON) or a pipe cannot be replaced: it is written as it is. Null for anything else.
+UniqueHandle OpenIfNotAFile(const std::string& path) {
+  HANDLE const raw = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (raw == INVALID_HANDLE_VALUE) return nullptr;
+  UniqueHandle file(raw);
+  return GetFileType(raw) == FILE_TYPE_DISK ? nullptr : std::move(file);
+}
+
+std::string Replace(const std::string& path, std::string_view bytes, NewFileAccess) {
+  if (auto const device = OpenIfNotAFile(path))
+    return WriteAll(device.get(), bytes) ? "" : CannotWrite(path, LastSystemError());
+  std::string const tag = std::to_string(GetCurrentProcessId());
+  std::string temporary;
+  UniqueHandle file;
+  for (int attempt = 0; attempt < kTemporaryNameTries && !file; ++attempt) {
+    temporary = TemporaryName(path, tag, attempt);
+    HANDLE const raw = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (raw != INVALID_HANDLE_VALUE) file.reset(raw);
+    else if (GetLastError() != ERROR_FILE_EXISTS) return CannotWrite(path, LastSystemError());
+  }
+  if (!file) return CannotWrite(path, "no free name for a temporary file beside it");
+  if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+    std::string const cause = LastSystemError();
+    file.reset();
+    DeleteFileA(temporary.c_str());
+    return CannotWrite(path, cause);
+  }
+  file.reset();
   if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return "cannot replace " + path + ": " + LastError();
+    std::string const cause = LastSystemError();
+    DeleteFileA(temporary.c_str());
+    return CannotWrite(path, cause);
   }
   return {};
 }
 
-void RemoveFile(const std::string& path) { DeleteFileA(path.c_str()); }
-std::string ProcessTag() { return std::to_string(GetCurrentProcessId()); }
-
 #else
 
-std::string LastError() { return std::strerror(errno); }
-
-bool MakeFolders(const std::string& folder) {
-  if (folder.empty()) return true;
-  struct stat info {};
-  if (stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
-  std::string const parent = FolderOf(folder);
-  if (parent != folder && !parent.empty() && !MakeFolders(parent)) return false;
-  return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t const n = write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
 }
 
-std::string WriteAndReplace(const std::string& path, const std::string& temporary, std::string_view bytes) {
-  int const fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) return "cannot create " + temporary + ": " + LastError();
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    ssize_t const n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
+// Writes into what is at `path` as it stands: a device or a FIFO, which a rename would replace by a file.
+std::string WriteInPlace(const std::string& path, std::string_view bytes) {
+  int const fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return CannotWrite(path, LastSystemError());
+  bool const written = WriteAll(fd, bytes);
+  std::string const cause = written ? "" : LastSystemError();
+  if (close(fd) != 0 && written) return CannotWrite(path, LastSystemError());
+  return written ? "" : CannotWrite(path, cause);
+}
+
+// Writes the temporary file, closes it and renames it over `path`: empty, or the cause of the failure (the
+// caller then removes the temporary file).
+std::string WriteAndRename(const std::string& path, int fd, const std::string& temporary, std::string_view bytes) {
+  bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
+  std::string cause = ok ? "" : LastSystemError();
+  // Some file systems report a full disk only when the file is closed.
+  if (close(fd) != 0 && ok) {
+    ok = false;
+    cause = LastSystemError();
   }
-  std::string problem = ok && fsync(fd) == 0 ? "" : "cannot write " + temporary + ": " + LastError();
-  if (close(fd) != 0 && problem.empty()) problem = "cannot write " + temporary + ": " + LastError();
-  if (!problem.empty()) return problem;
-  if (rename(temporary.c_str(), path.c_str()) != 0) return "cannot replace " + path + ": " + LastError();
+  if (!ok) return cause;
+  if (rename(temporary.c_str(), path.c_str()) != 0) return LastSystemError();
   // The rename itself reaches the disk with the folder's entry.
   std::string const folder = FolderOf(path);
   int const dir = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -103,21 +135,49 @@ std::string WriteAndReplace(const std::string& path, const std::string& temporar
   return {};
 }
 
-void RemoveFile(const std::string& path) { unlink(path.c_str()); }
-std::string ProcessTag() { return std::to_string(getpid()); }
+std::string Replace(const std::string& given, std::string_view bytes, NewFileAccess access) {
+  std::string path = given;
+  mode_t mode = access == NewFileAccess::owner ? 0600 : 0666;  // less the umask
+  bool keepMode = false;
+  struct stat info {};
+  if (stat(given.c_str(), &info) == 0) {
+    if (S_ISDIR(info.st_mode)) return CannotWrite(given, SystemErrorText(EISDIR));
+    if (!S_ISREG(info.st_mode)) return WriteInPlace(given, bytes);
+    mode = info.st_mode & 07777;
+    keepMode = true;
+    // A link stays a link: the file it points to is the one replaced.
+    struct stat link {};
+    char resolved[PATH_MAX];
+    if (lstat(given.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && realpath(given.c_str(), resolved) != nullptr)
+      path = resolved;
+  }
+  std::string const tag = std::to_string(getpid());
+  for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
+    std::string const temporary = TemporaryName(path, tag, attempt);
+    // O_EXCL: never a file, or a link, that someone else put under that name.
+    int const fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) return CannotWrite(given, LastSystemError());
+    if (keepMode) fchmod(fd, mode);  // open() took the umask off the old file's mode
+    std::string const cause = WriteAndRename(path, fd, temporary, bytes);
+    if (cause.empty()) return {};
+    unlink(temporary.c_str());
+    return CannotWrite(given, cause);
+  }
+  return CannotWrite(given, "no free name for a temporary file beside it");
+}
 
 #endif
 
 }  // namespace
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes, MissingFolders folders,
+                                NewFileAccess access) {
   std::string const folder = FolderOf(path);
-  if (!MakeFolders(folder)) return "cannot create the folder " + folder + ": " + LastError();
-  // One temporary name per process, so that two programs saving at once never write into one file.
-  std::string const temporary = path + ".tmp-" + ProcessTag();
-  std::string problem = WriteAndReplace(path, temporary, bytes);
-  if (!problem.empty()) RemoveFile(temporary);
-  return problem;
+  if (folders == MissingFolders::create) {
+    if (std::string problem = MakeFolders(folder); !problem.empty()) return problem;
+  }
+  return Replace(path, bytes, access);
 }
 
 FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes) {
@@ -126,7 +186,7 @@ FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes) {
   if (!file) {
     if (errno == ENOENT) return result;
     result.status = FileRead::Status::failed;
-    result.problem = "cannot open " + path + ": " + LastError();
+    result.problem = "cannot open " + path + ": " + std::strerror(errno);
     return result;
   }
   char buffer[4096];

@@ -1,9 +1,9 @@
 #include "platform/user_files.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include "platform/executable_path.h"
+#include "platform/system_error.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -12,15 +12,6 @@
 #endif
 
 namespace platform {
-namespace {
-
-#if defined(_WIN32)
-std::string LastError() { return "Windows error " + std::to_string(GetLastError()); }
-#else
-std::string LastError() { return std::strerror(errno); }
-#endif
-
-}  // namespace
 
 std::string FolderOf(const std::string& path) {
   std::size_t const slash = path.find_last_of(PathSeparator() == '/' ? "/" : "/\\");
@@ -39,7 +30,7 @@ std::string MakeFolders(const std::string& folder) {
     if (std::string problem = MakeFolders(parent); !problem.empty()) return problem;
   }
   if (CreateDirectoryA(folder.c_str(), nullptr) == 0 && GetLastError() != ERROR_ALREADY_EXISTS) {
-    return "cannot create the folder " + folder + ": " + LastError();
+    return "cannot create the folder " + folder + ": " + LastSystemError();
   }
 #else
   struct stat info {};
@@ -49,7 +40,7 @@ std::string MakeFolders(const std::string& folder) {
     if (std::string problem = MakeFolders(parent); !problem.empty()) return problem;
   }
   if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-    return "cannot create the folder " + folder + ": " + LastError();
+    return "cannot create the folder " + folder + ": " + LastSystemError();
   }
 #endif
   return {};
@@ -58,10 +49,10 @@ std::string MakeFolders(const std::string& folder) {
 std::string RenameFile(const std::string& from, const std::string& to) {
 #if defined(_WIN32)
   if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) == 0) {
-    return "cannot rename " + from + " to " + to + ": " + LastError();
+    return "cannot rename " + from + " to " + to + ": " + LastSystemError();
   }
 #else
-  if (rename(from.c_str(), to.c_str()) != 0) return "cannot rename " + from + " to " + to + ": " + LastError();
+  if (rename(from.c_str(), to.c_str()) != 0) return "cannot rename " + from + " to " + to + ": " + LastSystemError();
 #endif
   return {};
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/message_text.h"
+
 namespace DuiLib {
 
 class SkinError : public std::runtime_error {
@@ -17,8 +19,8 @@ class SkinError : public std::runtime_error {
   int m_line;
 };
 
-// A text from a skin as a message may quote it: control characters escaped (\xHH), and cut after 60 bytes
-// (at a character boundary, with "...") so that a hostile value cannot flood or steer the terminal.
-std::string QuoteForMessage(std::string_view text);
+// A text from a skin as a message may quote it (platform/message_text.h): control characters escaped, cut
+// after 60 bytes, so that a hostile value cannot flood or steer the terminal.
+using platform::QuoteForMessage;
 
 }  // namespace DuiLib

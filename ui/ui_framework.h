@@ -17,6 +17,7 @@
 #include "ui/paint_manager_ui.h"
 #include "ui/render/canvas.h"
 #include "ui/render_engine.h"
+#include "ui/required_controls.h"
 #include "ui/rich_edit_ui.h"
 #include "ui/skin_error.h"
 #include "ui/text_ui.h"

@@ -75,6 +75,8 @@ LRESULT WindowImplBase::HandleCustomMessage(UINT, WPARAM, LPARAM, bool& handled)
 
 std::string WindowImplBase::GetSkinText() { return {}; }
 
+std::string WindowImplBase::FindSkinProblem() { return {}; }
+
 LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   handled = true;
   m_skinError.clear();
@@ -88,13 +90,14 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     if (file.empty()) throw SkinError(platform::WideToUtf8(GetSkinFile()), 0, "the name leaves the skin folder");
     root = text.empty() ? builder.Create(file, this, &m_PaintManager)
                         : builder.CreateFromString(text, file, this, &m_PaintManager);
+    m_PaintManager.AttachDialog(root);
+    if (std::string const problem = FindSkinProblem(); !problem.empty()) throw SkinError(file, 0, problem);
   } catch (const SkinError& error) {
     m_skinError = error.what();
     std::fprintf(stderr, "wannianli: %s\n", error.what());
     m_PaintManager.Init(nullptr);
     return -1;
   }
-  m_PaintManager.AttachDialog(root);
   m_PaintManager.AddPreMessageFilter(this);
   m_PaintManager.AddNotifier(this);
   SIZE size = m_PaintManager.GetInitSize();

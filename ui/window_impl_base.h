@@ -1,7 +1,8 @@
 #pragma once
 // WindowImplBase: the base of the program's windows. On WM_CREATE it loads the skin file named by
 // GetSkinFile() from GetSkinFolder() (resolved against CPaintManagerUI::GetInstancePath()), builds the
-// controls, sizes the window to the skin's "size", calls InitWindow and raises "windowinit". Messages go
+// controls, asks FindSkinProblem, sizes the window to the skin's "size", calls InitWindow and raises
+// "windowinit". Messages go
 // through the On* hooks, then HandleCustomMessage, then the paint manager (whose first pre-filter is this
 // window's MessageHandler), then CWindowWnd's default handling.
 #include <string>
@@ -33,6 +34,10 @@ class WindowImplBase : public CWindowWnd, public INotifyUI, public IMessageFilte
   virtual CDuiString GetSkinFile() = 0;    // e.g. L"main.xml"
   // The skin as XML text instead of the file (the framework's own windows carry theirs); empty: the file.
   virtual std::string GetSkinText();
+  // Asked once the skin's controls are built, before InitWindow: what this window cannot work without and
+  // the skin lacks (MissingControls in ui/required_controls.h), or empty. An answer fails Create like a
+  // malformed skin: "skin error: FILE: ANSWER" on standard error and in GetSkinError().
+  virtual std::string FindSkinProblem();
 
   LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
   void OnFinalMessage(HWND window) override;

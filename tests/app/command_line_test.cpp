@@ -83,6 +83,34 @@ TEST(WidgetCommandLine, BadArgumentsGetOneLineNamingThemAndStatus2) {
   }
 }
 
+// An argument is echoed with its control characters (C0, DEL, C1, bytes that are not UTF-8) made visible, and
+// a long one is cut, saying how long it was.
+TEST(WidgetCommandLine, ErrorLinesEscapeAndShortenTheArgumentsTheyQuote) {
+  std::string const huge(100'000, 'a');
+  struct Case {
+    std::vector<std::string_view> arguments;
+    std::string mentions;
+  };
+  std::vector<Case> const cases = {
+      {{"--x\x1b[2J\n"}, "unknown argument '--x\\x1B[2J\\x0A'"},
+      {{"--today", "\x7f\xc2\x9b\xff"}, "--today: '\\x7F\\u009B\\xFF' is not a date"},
+      {{"--info", "2015-10-01\r"}, "FROM: '2015-10-01\\x0D' is not a valid date"},
+      {{"--info", huge}, "FROM: '" + std::string(200, 'a') + "... (100000 bytes)' is not a valid date"},
+      {{huge}, "'" + std::string(200, 'a') + "... (100000 bytes)'"},
+  };
+  for (auto const& c : cases) {
+    auto const run = RunArgs(c.arguments);
+    SCOPED_TRACE(run.err.substr(0, 400));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.err, HasSubstr(c.mentions));
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << "one line";
+    EXPECT_LT(run.err.size(), 600u);
+    EXPECT_TRUE(std::none_of(run.err.begin(), run.err.end() - 1, [](char ch) {
+      return static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F || static_cast<unsigned char>(ch) >= 0x80;
+    }));
+  }
+}
+
 TEST(WidgetCommandLine, HelpAndVersionGoToStandardOutputWithStatus0) {
   for (std::string_view option : {"--help", "--version"}) {
     std::ostringstream out, err;

@@ -109,6 +109,39 @@ TEST(InfoCommand, TheWholeRangeEndsOnItsLastDay) {
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
 }
 
+// A stream that takes `room` bytes, then fails as a full disk or a closed pipe does.
+class FailingAfter : public std::streambuf {
+ public:
+  explicit FailingAfter(std::size_t room) : room(room) {}
+  std::size_t taken = 0;
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (taken == room) return traits_type::eof();
+    ++taken;
+    return c;
+  }
+
+ private:
+  std::size_t room;
+};
+
+TEST(InfoCommand, StopsAtTheFirstLineThatDoesNotArriveWithStatus1) {
+  FailingAfter buffer(1000);
+  std::ostream out(&buffer);
+  std::ostringstream err;
+  int asked = 0;
+  app::AlmanacProvider const counting = [&asked](const InfoDate&) {
+    ++asked;
+    return app::AlmanacColumns{};
+  };
+  std::vector<std::string_view> const arguments = {"2015-01-01", "2015-12-31"};
+  EXPECT_EQ(app::RunInfoCommand(arguments, out, err, counting), 1);
+  EXPECT_EQ(buffer.taken, 1000u);
+  EXPECT_LT(asked, 20) << "the range goes on after the output failed";
+  EXPECT_EQ(err.str(), "") << "the owner of the stream says why";
+}
+
 TEST(InfoCommand, BadArgumentsGetOneLineNamingThemAndStatusTwo) {
   struct Case {
     std::vector<std::string_view> arguments;

@@ -4,6 +4,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <utility>
+#include <vector>
 
 #include <unistd.h>
 
@@ -179,6 +182,55 @@ TEST_F(ElsewhereTest, AMissingSkinNamesTheFileAndFailsWithStatus1) {
   EXPECT_EQ(status, 1);
   EXPECT_NE(err.find((folder / "skin" / "main.xml").string()), std::string::npos) << err;
   EXPECT_FALSE(fs::exists(folder / "shot.png"));
+}
+
+// A skin without a control the main window cannot work without is refused as a missing skin is; one
+// without the decorative ones still makes the whole widget.
+TEST_F(ElsewhereTest, ASkinWithoutAControlTheWindowNeedsNamesItAndFailsWithStatus1) {
+  fs::path const real = fs::path(WANNIANLI_OUTPUT_DIR) / "skin";
+  fs::copy(real, folder / "skin", fs::copy_options::recursive);
+  std::ifstream in(real / "main.xml", std::ios::binary);
+  std::string const skin((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  auto const run = [&](const std::vector<std::pair<std::string, std::string>>& edits) {
+    std::string text = skin;
+    for (auto const& [from, to] : edits) {
+      auto const at = text.find(from);
+      if (at == std::string::npos) ADD_FAILURE() << "the skin has no " << from;
+      else text.replace(at, from.size(), to);
+    }
+    std::ofstream(folder / "skin" / "main.xml", std::ios::binary | std::ios::trunc) << text;
+    fs::remove(folder / "shot.png");
+    CPaintManagerUI::SetInstancePath("");
+    InstallHost(nullptr);
+    testing::internal::CaptureStderr();
+    int const status = app::RunWidget({app::InfoDate{2015, 2, 19}, (folder / "shot.png").string(), {}});
+    return std::pair{status, testing::internal::GetCapturedStderr()};
+  };
+  std::string const file = (folder / "skin" / "main.xml").string();
+  for (std::string name : {"root_bg", "now_time", "now_week", "now_day", "now_datetime", "now_lunar", "now_lunarYear",
+                           "now_lunarMonth", "com_year", "com_month", "lbl_yi", "lbl_ji", "cal", "btn_close",
+                           "btn_fangda"}) {
+    auto const [status, err] = run({{"name=\"" + name + "\"", "name=\"gone\""}});
+    SCOPED_TRACE(name + ": " + err);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err.find("wannianli: skin error: " + file + ": no control \"" + name + "\""), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "shot.png"));
+  }
+  // The right names on the wrong kinds of control, and a year picker that stops short of the last year.
+  auto const [status, err] = run({{"<Container name=\"cal\"", "<Label name=\"cal\""},
+                                   {"<Item text=\"2050年\"/>", ""}});
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(err.find("\"cal\" is a Label, not a Container"), std::string::npos) << err;
+  EXPECT_NE(err.find("\"com_year\" holds 150 items, not 151"), std::string::npos) << err;
+  // Decoration, the tools and the navigation buttons may be left out.
+  std::vector<std::pair<std::string, std::string>> optional;
+  for (std::string name : {"now_temp", "lbl_festival", "lbl_yi_mark", "lbl_ji_mark", "btn_app", "btn_notePad",
+                           "btn_screenshot", "btn_shutdown", "btn_suoxiao", "btn_fangda", "btn_up_month",
+                           "btn_next_month", "btn_today"})
+    optional.emplace_back("name=\"" + name + "\"", "name=\"gone_" + name + "\"");
+  auto const [fine, quiet] = run(optional);
+  EXPECT_EQ(fine, 0) << quiet;
+  EXPECT_TRUE(fs::exists(folder / "shot.png"));
 }
 
 TEST_F(ElsewhereTest, AMalformedSkinNamesTheFileAndLine) {

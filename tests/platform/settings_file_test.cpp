@@ -1,4 +1,6 @@
-// The settings file: what it reads back, what counts as corrupt, and that a save replaces it whole.
+// The settings file: what it reads back, what counts as corrupt, and that a save replaces it whole; and the
+// atomic writer it shares with the snapshot when what stands at the name is not a plain file: a link, a
+// device, or a link that someone planted under the temporary name.
 #include "platform/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,10 @@
 #include <sstream>
 
 #include "platform/atomic_file.h"
+
+#if !defined(_WIN32)
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -94,5 +100,38 @@ TEST_F(SettingsFolder, AFailedSaveLeavesTheOldFileAndABadFileIsReportedNotRead) 
   EXPECT_NE(problem, "");
   EXPECT_EQ(fs::file_size(path), 100u * 1024);
 }
+
+#if !defined(_WIN32)
+TEST(AtomicFile, ALinkStaysALinkADeviceIsWrittenInPlaceAndAPlantedNameIsNotFollowed) {
+  fs::path const folder = fs::temp_directory_path() / ("wannianli-atomic-" + std::to_string(getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  // A link: the file it points to gets the bytes, with its own permissions.
+  std::ofstream(folder / "real.png") << "old";
+  fs::permissions(folder / "real.png", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("real.png", folder / "link.png");
+  EXPECT_EQ(platform::WriteFileAtomically((folder / "link.png").string(), "new", platform::MissingFolders::fail,
+                                          platform::NewFileAccess::everyone),
+            "");
+  EXPECT_TRUE(fs::is_symlink(folder / "link.png"));
+  EXPECT_EQ(ReadText(folder / "real.png"), "new");
+  EXPECT_EQ(fs::status(folder / "real.png").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // A device cannot be replaced by a file (as root, a rename would replace /dev/null itself): reached
+  // through a link here, so that a fault replaces only the link.
+  fs::create_symlink("/dev/null", folder / "null.png");
+  EXPECT_EQ(platform::WriteFileAtomically((folder / "null.png").string(), "bytes"), "");
+  EXPECT_TRUE(fs::is_symlink(folder / "null.png"));
+  EXPECT_TRUE(fs::is_character_file(folder / "null.png"));
+  // A link planted under the temporary name is neither followed nor removed.
+  std::ofstream(folder / "victim") << "keep";
+  std::string const target = (folder / "settings.ini").string();
+  fs::create_symlink(folder / "victim", target + ".tmp-" + std::to_string(getpid()));
+  EXPECT_EQ(platform::WriteFileAtomically(target, "x=1\n"), "");
+  EXPECT_EQ(ReadText(target), "x=1\n");
+  EXPECT_EQ(ReadText(folder / "victim"), "keep");
+  fs::remove_all(folder);
+}
+#endif
 
 }  // namespace

@@ -433,7 +433,12 @@ DWORD HeadlessHost::Pixel(HWND window, int x, int y) {
 
 bool HeadlessHost::SavePng(HWND window, const std::string& file) {
   RenderFrame* frame = Frame(window);
-  return frame != nullptr && frame->SavePng(file);
+  if (frame == nullptr) {
+    // Not the file's fault: say what is missing rather than leave the failure unexplained.
+    std::fprintf(stderr, "wannianli: nothing to save: the window has not been drawn\n");
+    return false;
+  }
+  return frame->SavePng(file);
 }
 
 int HeadlessHost::PaintCount(HWND window) const {

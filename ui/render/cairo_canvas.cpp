@@ -13,6 +13,7 @@
 #include "platform/code_page.h"
 #include "ui/device_scale.h"
 #include "ui/render/image_cache.h"
+#include "ui/render/image_file.h"
 #include "ui/render/image_variants.h"
 
 namespace DuiLib {
@@ -297,14 +298,17 @@ DWORD CairoFrame::Pixel(int x, int y) {
   return (a << 24) | (channel(16) << 16) | (channel(8) << 8) | channel(0);
 }
 
-bool CairoFrame::SavePng(const std::string& file) {
+std::string CairoFrame::EncodePng() {
   Flush();
-  cairo_status_t status = cairo_surface_write_to_png(m_impl->surface.get(), file.c_str());
-  if (status != CAIRO_STATUS_SUCCESS) {
-    std::fprintf(stderr, "wannianli: cannot write %s: %s\n", file.c_str(), cairo_status_to_string(status));
-    return false;
-  }
-  return true;
+  std::string png;
+  auto const append = [](void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+  };
+  if (cairo_surface_write_to_png_stream(m_impl->surface.get(), append, &png) != CAIRO_STATUS_SUCCESS) return {};
+  return png;
 }
+
+bool CairoFrame::SavePng(const std::string& file) { return WritePngFile(file, EncodePng()); }
 
 }  // namespace DuiLib

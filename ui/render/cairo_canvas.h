@@ -35,7 +35,10 @@ class CairoFrame {
   int Stride() const;
   // One pixel as 0xAARRGGBB (un-premultiplied); 0 outside the frame.
   DWORD Pixel(int x, int y);
-  // Writes the frame as a PNG file; false (with a message on standard error) when it cannot.
+  // The frame as the bytes of a PNG file; empty when it cannot be encoded.
+  std::string EncodePng();
+  // Writes the frame as a PNG file, whole or not at all (WritePngFile in
+  // ui/render/image_file.h); false, with one line on standard error, when it cannot.
   bool SavePng(const std::string& file);
 
  private:

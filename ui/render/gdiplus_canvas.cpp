@@ -10,15 +10,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
-#include "platform/code_page.h"
-#include "platform/path_encoding.h"
 #include "ui/device_scale.h"
 #include "ui/render/gdiplus_image_cache.h"
-#include "ui/render/image_variants.h"
 #include "ui/render/gdiplus_session.h"
+#include "ui/render/image_file.h"
+#include "ui/render/image_variants.h"
 
 namespace DuiLib {
 namespace {
@@ -258,7 +258,7 @@ DWORD GdiplusFrame::Pixel(int x, int y) {
   return (a << 24) | (channel(16) << 16) | (channel(8) << 8) | channel(0);
 }
 
-bool GdiplusFrame::SavePng(const std::string& file) {
+std::string GdiplusFrame::EncodePng() {
   Flush();
   UINT count = 0;
   UINT bytes = 0;
@@ -271,12 +271,21 @@ bool GdiplusFrame::SavePng(const std::string& file) {
       if (std::wstring_view(encoders[i].MimeType) == L"image/png") png = &encoders[i].Clsid;
     }
   }
-  std::wstring const path = platform::Utf8ToWide(platform::NarrowPathToUtf8(file));
-  if (png == nullptr || m_impl->bitmap->Save(path.c_str(), png, nullptr) != Gdiplus::Ok) {
-    std::fprintf(stderr, "wannianli: cannot write %s\n", file.c_str());
-    return false;
-  }
-  return true;
+  // Encoded into memory, so that the file is written in one step (WritePngFile).
+  IStream* raw = nullptr;
+  if (png == nullptr || CreateStreamOnHGlobal(nullptr, TRUE, &raw) != S_OK) return {};
+  std::unique_ptr<IStream, void (*)(IStream*)> const stream(raw, [](IStream* s) { s->Release(); });
+  if (m_impl->bitmap->Save(stream.get(), png, nullptr) != Gdiplus::Ok) return {};
+  STATSTG stat{};
+  HGLOBAL memory = nullptr;
+  if (stream->Stat(&stat, STATFLAG_NONAME) != S_OK || GetHGlobalFromStream(stream.get(), &memory) != S_OK) return {};
+  auto const* data = static_cast<const char*>(GlobalLock(memory));
+  if (data == nullptr) return {};
+  std::string encoded(data, static_cast<std::size_t>(stat.cbSize.QuadPart));
+  GlobalUnlock(memory);
+  return encoded;
 }
+
+bool GdiplusFrame::SavePng(const std::string& file) { return WritePngFile(file, EncodePng()); }
 
 }  // namespace DuiLib

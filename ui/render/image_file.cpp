@@ -1,5 +1,9 @@
 #include "ui/render/image_file.h"
 
+#include <cstdio>
+
+#include "platform/atomic_file.h"
+#include "platform/message_text.h"
 #include "platform/regular_file.h"
 
 namespace DuiLib {
@@ -41,6 +45,16 @@ ImageFile ReadImageFile(const std::string& path) {
   std::string problem = CheckPngHeader(contents.bytes);
   if (!problem.empty()) return {{}, std::move(problem)};
   return {std::move(contents.bytes), {}};
+}
+
+bool WritePngFile(const std::string& file, const std::string& png) {
+  std::string const problem =
+      png.empty() ? "cannot write " + platform::QuoteForMessage(file, platform::kQuotedArgumentBytes) +
+                        ": the frame could not be encoded as PNG"
+                  : platform::WriteFileAtomically(file, png, platform::MissingFolders::fail,
+                                                  platform::NewFileAccess::everyone);
+  if (!problem.empty()) std::fprintf(stderr, "wannianli: %s\n", problem.c_str());
+  return problem.empty();
 }
 
 }  // namespace DuiLib

@@ -23,4 +23,10 @@ ImageFile ReadImageFile(const std::string& path);
 // Why `bytes` are not a PNG the rule accepts, judged by the signature and header alone; empty when they are.
 std::string CheckPngHeader(std::string_view bytes);
 
+// How every frame saves itself: the encoded PNG `png` (empty when encoding failed) replaces `file` whole, or
+// `file` keeps what it held (platform::WriteFileAtomically), in a folder that must exist; a new file is
+// readable as the umask allows. False, after one line on standard error naming the file and the cause
+// ("wannianli: cannot write out.png: No space left on device"), when it cannot.
+bool WritePngFile(const std::string& file, const std::string& png);
+
 }  // namespace DuiLib
