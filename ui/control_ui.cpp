@@ -174,7 +174,9 @@ void CControlUI::PaintBorder(HDC hDC) {
   if (m_nBorderSize > 0) CRenderEngine::DrawRect(hDC, m_rcItem, m_nBorderSize, m_dwBorderColor);
 }
 
-void CControlUI::DoEvent(TEventUI&) {}
+void CControlUI::DoEvent(TEventUI& event) {
+  if (event.Type == UIEVENT_TIMER && m_pManager != nullptr) m_pManager->SendNotify(this, L"timer", event.wParam);
+}
 
 bool CControlUI::Activate() { return IsVisible() && IsEnabled(); }
 

@@ -19,6 +19,7 @@
 #include "ui/label_ui.h"
 #include "ui/option_ui.h"
 #include "ui/paint_manager_ui.h"
+#include "ui/rich_edit_ui.h"
 #include "ui/skin_error.h"
 #include "ui/text_ui.h"
 #include "ui/vertical_layout_ui.h"
@@ -236,6 +237,7 @@ std::unique_ptr<CControlUI> CDialogBuilder::CreateBuiltinControl(std::wstring_vi
   if (element == L"Option") return std::make_unique<COptionUI>();
   if (element == L"Combo") return std::make_unique<CComboUI>();
   if (element == L"Edit") return std::make_unique<CEditUI>();
+  if (element == L"RichEdit") return std::make_unique<CRichEditUI>();
   if (element == L"Container") return std::make_unique<CContainerUI>();
   if (element == L"VerticalLayout") return std::make_unique<CVerticalLayoutUI>();
   if (element == L"HorizontalLayout") return std::make_unique<CHorizontalLayoutUI>();

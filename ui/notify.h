@@ -47,6 +47,10 @@ enum UIEventType {
   UIEVENT_CHAR,         // wParam: code point
   UIEVENT_SETFOCUS,
   UIEVENT_KILLFOCUS,
+  UIEVENT_TIMER,               // wParam: the control's timer id (CPaintManagerUI::SetTimer)
+  UIEVENT_IME_STARTCOMPOSITION,
+  UIEVENT_IME_COMPOSITION,     // lParam: the GCS_* flags of WM_IME_COMPOSITION
+  UIEVENT_IME_ENDCOMPOSITION,
 };
 
 struct TEventUI {
@@ -56,6 +60,7 @@ struct TEventUI {
   POINT ptMouse;
   WPARAM wParam = 0;
   LPARAM lParam = 0;
+  UINT wKeyState = 0;  // MK_SHIFT | MK_CONTROL | MK_ALT held as the event happened
 };
 
 }  // namespace DuiLib

@@ -361,7 +361,7 @@ void CPaintManagerUI::HideToolTip() {
   }
 }
 
-void CPaintManagerUI::SendEvent(CControlUI* control, UIEventType type, POINT pt, WPARAM wParam) {
+void CPaintManagerUI::SendEvent(CControlUI* control, UIEventType type, POINT pt, WPARAM wParam, LPARAM lParam) {
   if (control == nullptr) return;
   TEventUI event;
   event.Type = type;
@@ -370,6 +370,8 @@ void CPaintManagerUI::SendEvent(CControlUI* control, UIEventType type, POINT pt,
   event.dwTimestamp = host != nullptr ? static_cast<DWORD>(host->TickCount()) : 0;
   event.ptMouse = pt;
   event.wParam = wParam;
+  event.lParam = lParam;
+  event.wKeyState = host != nullptr ? host->KeyModifiers() : 0;
   control->DoEvent(event);
 }
 
@@ -423,6 +425,10 @@ bool CPaintManagerUI::HandleInput(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL: return HandleWheel(wParam, lParam);
     case WM_KEYDOWN: return HandleKeyDown(wParam);
     case WM_CHAR: return HandleChar(wParam);
+    case WM_IME_STARTCOMPOSITION: return HandleComposition(UIEVENT_IME_STARTCOMPOSITION, wParam, lParam);
+    case WM_IME_COMPOSITION: return HandleComposition(UIEVENT_IME_COMPOSITION, wParam, lParam);
+    case WM_IME_ENDCOMPOSITION: return HandleComposition(UIEVENT_IME_ENDCOMPOSITION, wParam, lParam);
+    case WM_SETFOCUS: return HandleSetFocus();
     case WM_KILLFOCUS: return HandleKillFocus();
     default: return false;
   }
@@ -451,7 +457,7 @@ bool CPaintManagerUI::HandleTimer(WPARAM id) {
   }
   auto it = std::find_if(m_timers.begin(), m_timers.end(), [&](const TimerInfo& t) { return t.nativeId == id; });
   if (it == m_timers.end()) return false;
-  SendNotify(it->control, L"timer", it->localId);
+  SendEvent(it->control, UIEVENT_TIMER, m_ptLastMouse, it->localId);
   return true;
 }
 
@@ -548,7 +554,21 @@ bool CPaintManagerUI::HandleChar(WPARAM character) {
   return true;
 }
 
+bool CPaintManagerUI::HandleComposition(UIEventType type, WPARAM wParam, LPARAM lParam) {
+  if (m_pFocus == nullptr) return false;
+  SendEvent(m_pFocus, type, m_ptLastMouse, wParam, lParam);
+  return true;
+}
+
+bool CPaintManagerUI::HandleSetFocus() {
+  m_bWindowFocused = true;
+  if (m_pFocus != nullptr) m_pFocus->Invalidate();  // its caret shows again
+  return false;
+}
+
 bool CPaintManagerUI::HandleKillFocus() {
+  m_bWindowFocused = false;
+  if (m_pFocus != nullptr) m_pFocus->Invalidate();
   HideToolTip();
   SetPopup(nullptr);
   if (m_pPushed != nullptr) {

@@ -80,7 +80,8 @@ class CPaintManagerUI {
   bool AddPreMessageFilter(IMessageFilterUI* filter);
   bool RemovePreMessageFilter(IMessageFilterUI* filter);
 
-  // Timers: "timer" notifications with `control` as sender and wParam `id` every `elapseMs`.
+  // Timers: every `elapseMs` the control gets UIEVENT_TIMER (wParam `id`), which a control that does not
+  // take it for itself passes on as a "timer" notification (sender `control`, wParam `id`).
   bool SetTimer(CControlUI* control, UINT id, UINT elapseMs);
   bool KillTimer(CControlUI* control, UINT id);
   void KillTimer(CControlUI* control);  // all of the control's timers
@@ -89,6 +90,8 @@ class CPaintManagerUI {
   // Input tracking. The pointers are weak: they are cleared when a control leaves the window.
   CControlUI* GetFocus() const { return m_pFocus; }
   void SetFocus(CControlUI* control);
+  // Whether the native window has the keyboard focus (a focused control shows its caret only then).
+  bool IsWindowFocused() const { return m_bWindowFocused; }
   CControlUI* GetHot() const { return m_pHot; }
   CControlUI* GetPushed() const { return m_pPushed; }
   POINT GetMousePos() const { return m_ptLastMouse; }
@@ -153,8 +156,10 @@ class CPaintManagerUI {
   bool HandleWheel(WPARAM wParam, LPARAM lParam);
   bool HandleKeyDown(WPARAM key);
   bool HandleChar(WPARAM character);
+  bool HandleSetFocus();
   bool HandleKillFocus();
-  void SendEvent(CControlUI* control, UIEventType type, POINT pt, WPARAM wParam = 0);
+  bool HandleComposition(UIEventType type, WPARAM wParam, LPARAM lParam);
+  void SendEvent(CControlUI* control, UIEventType type, POINT pt, WPARAM wParam = 0, LPARAM lParam = 0);
   void ForgetTimers(CControlUI* control);
 
   HWND m_hWnd = nullptr;
@@ -180,6 +185,7 @@ class CPaintManagerUI {
   CControlUI* m_pPopup = nullptr;
   POINT m_ptLastMouse;
   bool m_bMouseInside = false;
+  bool m_bWindowFocused = false;
 
   CControlUI* m_pToolTipControl = nullptr;  // the control the pointer rests on, waiting or shown
   CDuiString m_shownToolTip;

@@ -97,6 +97,11 @@ constexpr UINT WM_NCLBUTTONDBLCLK = 0x00A3;
 constexpr UINT WM_KEYDOWN = 0x0100;       // wParam virtual key (VK_*)
 constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;          // wParam the character (UTF-32 code point)
+// An input method's composition, while text input is on (IHost::StartTextInput). The composition's text
+// is not yet the user's text: it is shown at the caret until WM_IME_COMPOSITION brings the result.
+constexpr UINT WM_IME_STARTCOMPOSITION = 0x010D;
+constexpr UINT WM_IME_ENDCOMPOSITION = 0x010E;
+constexpr UINT WM_IME_COMPOSITION = 0x010F;  // lParam GCS_* flags: what IHost::GetCompositionString has now
 constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT WM_TIMER = 0x0113;         // wParam timer id
 constexpr UINT WM_MOUSEMOVE = 0x0200;
@@ -109,6 +114,17 @@ constexpr UINT WM_MOUSEWHEEL = 0x020A;    // wParam MAKEWPARAM(keys, delta), del
 constexpr UINT WM_MOUSEHOVER = 0x02A1;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;    // the pointer left the native window
 constexpr UINT WM_USER = 0x0400;
+
+// WM_IME_COMPOSITION's flags, and what IHost::GetCompositionString is asked for.
+constexpr DWORD GCS_COMPSTR = 0x0008;     // the composition changed (it may be empty: cancelled)
+constexpr DWORD GCS_CURSORPOS = 0x0080;   // the cursor inside it moved
+constexpr DWORD GCS_RESULTSTR = 0x0800;   // the input method committed text
+
+// Modifier keys held (IHost::KeyModifiers, TEventUI::wKeyState); as Windows' mouse messages carry them, and
+// MK_ALT as DirectUI names it.
+constexpr UINT MK_SHIFT = 0x0004;
+constexpr UINT MK_CONTROL = 0x0008;
+constexpr UINT MK_ALT = 0x0020;
 
 // Hit-test codes (answers to WM_NCHITTEST).
 constexpr LRESULT HTERROR = -2;
@@ -134,6 +150,7 @@ constexpr UINT VK_LEFT = 0x25;
 constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_INSERT = 0x2D;
 constexpr UINT VK_DELETE = 0x2E;
 constexpr UINT VK_F1 = 0x70;
 constexpr UINT VK_F4 = 0x73;

@@ -18,6 +18,7 @@
 #include "ui/render/canvas.h"
 #include "ui/render_engine.h"
 #include "ui/required_controls.h"
+#include "ui/rich_edit_ui.h"
 #include "ui/skin_error.h"
 #include "ui/text_ui.h"
 #include "ui/ui_defs.h"

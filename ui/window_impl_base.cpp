@@ -139,8 +139,8 @@ LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, bool& handled) 
   if (pt.x >= client.left + caption.left && pt.x < client.right - caption.right && pt.y >= caption.top &&
       pt.y < caption.bottom) {
     CControlUI* control = m_PaintManager.FindControl(pt);
-    static constexpr std::array<std::wstring_view, 7> kClientClasses = {
-        L"ButtonUI", L"OptionUI", L"TextUI", L"ComboUI", L"LabelUI", L"ContainerUI", L"EditUI"};
+    static constexpr std::array<std::wstring_view, 8> kClientClasses = {
+        L"ButtonUI", L"OptionUI", L"TextUI", L"ComboUI", L"LabelUI", L"ContainerUI", L"EditUI", L"RichEditUI"};
     if (control != nullptr) {
       bool interactive = false;
       for (std::wstring_view cls : kClientClasses) interactive = interactive || control->GetClass() == cls;

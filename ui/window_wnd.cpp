@@ -23,7 +23,8 @@ std::vector<CWindowWnd*>& ModalStack() {
 
 bool IsUserInput(UINT message) {
   return (message >= WM_MOUSEMOVE && message <= 0x020E) || message == WM_KEYDOWN || message == WM_KEYUP ||
-         message == WM_CHAR || message == WM_NCLBUTTONDOWN || message == WM_NCLBUTTONUP ||
+         message == WM_CHAR || (message >= WM_IME_STARTCOMPOSITION && message <= WM_IME_COMPOSITION) ||
+         message == WM_NCLBUTTONDOWN || message == WM_NCLBUTTONUP ||
          message == WM_NCLBUTTONDBLCLK || message == WM_NCHITTEST || message == WM_CLOSE;
 }
 

@@ -8,7 +8,6 @@
 #include "almanac/user_store.h"
 #include "lunar/calendar_day.h"
 #include "platform/code_page.h"
-#include "windows/note_editor.h"
 
 using namespace DuiLib;
 
@@ -80,16 +79,14 @@ void NoteWindow::DestroyOpenWindows() {
 
 int NoteWindow::OpenWindowCount() { return static_cast<int>(OpenWindows().size()); }
 
-CControlUI* NoteWindow::CreateControl(std::wstring_view className) { return notes::MakeStandInEditor(className); }
-
 void NoteWindow::InitWindow() {
-  editor = m_PaintManager.FindControl(L"note_text");
+  editor = dynamic_cast<CRichEditUI*>(m_PaintManager.FindControl(L"note_text"));
   status = dynamic_cast<CLabelUI*>(m_PaintManager.FindControl(L"note_status"));
   if (auto* heading = m_PaintManager.FindControl(L"note_date")) heading->SetText(Heading(day));
   try {
     auto const note = UserStore().NoteOn(date);
     saved = note ? note->text : "";
-    notes::SetEditorText(editor, platform::Utf8ToWide(saved));
+    if (editor != nullptr) editor->SetText(platform::Utf8ToWide(saved));
     SetStatus(note ? L"" : L"这一天还没有记事", false);
   } catch (const CppSQLite3Exception& error) {
     SetStatus(L"读不出记事：" + ProblemText(error), true);
@@ -104,7 +101,8 @@ void NoteWindow::SetStatus(const std::wstring& text, bool problem) {
 }
 
 bool NoteWindow::Save() {
-  std::string const text = platform::WideToUtf8(notes::EditorText(editor));
+  if (editor == nullptr) return true;
+  std::string const text = platform::WideToUtf8(editor->GetText());
   if (text == saved) return true;
   try {
     UserStore().SaveNote(date, text);
@@ -129,7 +127,7 @@ void NoteWindow::Delete() {
     return;
   }
   saved.clear();
-  notes::SetEditorText(editor, L"");
+  if (editor != nullptr) editor->SetText(L"");
   WidgetNotes().Forget();
   SetStatus(L"已删除", false);
   if (changed) changed();

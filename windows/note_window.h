@@ -27,7 +27,6 @@ class NoteWindow : public DuiLib::WindowImplBase {
   DuiLib::LPCTSTR GetWindowClassName() const override { return L"NoteWindow"; }
   void InitWindow() override;
   void Notify(DuiLib::TNotifyUI& msg) override;
-  DuiLib::CControlUI* CreateControl(std::wstring_view className) override;
   DuiLib::LRESULT OnClose(DuiLib::UINT uMsg, DuiLib::WPARAM wParam, DuiLib::LPARAM lParam, bool& handled) override;
   void OnFinalMessage(DuiLib::HWND window) override;
 
@@ -51,6 +50,6 @@ class NoteWindow : public DuiLib::WindowImplBase {
   std::string saved;           // the text the store holds (UTF-8)
   std::function<void()> changed;
   bool closeAnyway = false;    // the user was told that the text could not be saved
-  DuiLib::CControlUI* editor = nullptr;
+  DuiLib::CRichEditUI* editor = nullptr;
   DuiLib::CLabelUI* status = nullptr;
 };

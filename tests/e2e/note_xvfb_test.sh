@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program on its own Xvfb display: 记事本 opens the selected day's note window, text typed with
-# xdotool reaches the note, and × saves it into the user's store (a folder of the test's own).
+# xdotool (two lines: Return starts the second) reaches the note, and × saves it into the user's store (a folder of the test's own).
 #   note_xvfb_test.sh PATH/TO/wannianli
 set -euo pipefail
 program=$1
@@ -54,12 +54,14 @@ sleep 0.5
 xdotool windowactivate --sync "$note" 2>/dev/null || xdotool windowfocus --sync "$note" 2>/dev/null || true
 xdotool mousemove --window "$note" 160 170 click 1  # into the text field
 xdotool type --delay 20 "hello xvfb"
+xdotool key Return  # a second line
+xdotool type --delay 20 "line two"
 sleep 0.5
 xdotool mousemove --window "$note" 300 18 click 1  # × saves and closes
 for _ in $(seq 50); do [ -z "$(find_window 记事本)" ] && break; sleep 0.1; done
 [ -z "$(find_window 记事本)" ] || fail "× did not close the note window"
 text=$(sqlite3 "$work/data/user.db" "select body from note where date = '2015-02-19'" 2>&1) || true
-[ "$text" = "hello xvfb" ] || fail "the note holds '$text', not the typed text"
+[ "$text" = $'hello xvfb\nline two' ] || fail "the note holds '$text', not the two typed lines"
 xdotool mousemove --window "$main" 318 14 click 1  # × of the main window
 wait "$app_pid" || fail "exit status $? after closing"
 app_pid=""

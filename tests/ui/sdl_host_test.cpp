@@ -297,6 +297,7 @@ TEST_F(SdlInput, KeysAndTypedTextGoToTheWindowWithTheKeyboard) {
   Recorder a, b;
   HWND wa = Open(a);
   Open(b);
+  host->StartTextInput(wa, RECT{0, 0, 1, 10});  // typed text is only for a window that asked
   Feed(KeyEvent(IdOf(wa), SDLK_DOWN));
   SDL_Event text{};
   text.type = SDL_TEXTINPUT;
@@ -306,6 +307,82 @@ TEST_F(SdlInput, KeysAndTypedTextGoToTheWindowWithTheKeyboard) {
   EXPECT_EQ(a.Of(WM_KEYDOWN), (std::vector<HostMessage>{{WM_KEYDOWN, VK_DOWN, 0}}));
   EXPECT_EQ(a.Of(WM_CHAR), (std::vector<HostMessage>{{WM_CHAR, 0x5E74, 0}}));
   EXPECT_TRUE(b.Of(WM_KEYDOWN).empty());
+}
+
+TEST_F(SdlInput, TextInputFollowsTheKeyboardToWindowsThatAskedForIt) {
+  Recorder a, b;
+  HWND wa = Open(a);
+  HWND wb = Open(b);
+  host->StartTextInput(wa, RECT{10, 20, 11, 36});
+  EXPECT_FALSE(SDL_IsTextInputActive()) << "until the window has the keyboard";
+  WindowEvent(wa, SDL_WINDOWEVENT_FOCUS_GAINED);
+  EXPECT_TRUE(SDL_IsTextInputActive());
+  WindowEvent(wa, SDL_WINDOWEVENT_FOCUS_LOST);
+  WindowEvent(wb, SDL_WINDOWEVENT_FOCUS_GAINED);
+  EXPECT_FALSE(SDL_IsTextInputActive()) << "the other window's keys stay keys";
+  SDL_Event text{};
+  text.type = SDL_TEXTINPUT;
+  text.text.windowID = IdOf(wb);
+  std::strcpy(text.text.text, "x");
+  Feed(text);
+  EXPECT_TRUE(b.Of(WM_CHAR).empty());
+  WindowEvent(wa, SDL_WINDOWEVENT_FOCUS_GAINED);
+  host->StopTextInput(wa);
+  EXPECT_FALSE(SDL_IsTextInputActive());
+}
+
+TEST_F(SdlInput, AnInputMethodsCompositionAndCommitBecomeImeMessages) {
+  Recorder a;
+  HWND w = Open(a);
+  host->StartTextInput(w, RECT{10, 20, 11, 36});
+  std::vector<std::wstring> seen;  // what the window reads while each message is handled
+  a.on = [&](UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_IME_COMPOSITION) return;
+    seen.push_back((lParam & GCS_RESULTSTR) != 0 ? L"result " + host->GetCompositionString(w, GCS_RESULTSTR)
+                                                 : host->GetCompositionString(w, GCS_COMPSTR) + L" " +
+                                                       std::to_wstring(host->GetCompositionCursor(w)));
+  };
+  SDL_Event edit{};
+  edit.type = SDL_TEXTEDITING;
+  edit.edit.windowID = IdOf(w);
+  std::strcpy(edit.edit.text, "ni");
+  edit.edit.start = 1;
+  Feed(edit);
+  SDL_Event longer{};
+  longer.type = SDL_TEXTEDITING_EXT;
+  longer.editExt.windowID = IdOf(w);
+  longer.editExt.text = SDL_strdup("你好 ni hao ma 这是一个很长的组合");  // SDL's to free: the host frees it
+  longer.editExt.start = 2;
+  Feed(longer);
+  SDL_Event commit{};
+  commit.type = SDL_TEXTINPUT;
+  commit.text.windowID = IdOf(w);
+  std::strcpy(commit.text.text, "\xE4\xBD\xA0\xE5\xA5\xBD");  // 你好
+  Feed(commit);
+  std::vector<UINT> order;
+  for (const HostMessage& m : a.messages) {
+    if (m.message >= WM_IME_STARTCOMPOSITION && m.message <= WM_IME_COMPOSITION) order.push_back(m.message);
+  }
+  EXPECT_EQ(order, (std::vector<UINT>{WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_COMPOSITION,
+                                      WM_IME_COMPOSITION, WM_IME_ENDCOMPOSITION}));
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"ni 1", L"你好 ni hao ma 这是一个很长的组合 2", L"result 你好"}));
+  EXPECT_TRUE(a.Of(WM_CHAR).empty()) << "a commit is no typing";
+}
+
+TEST_F(SdlInput, KeysCarryTheModifiersHeldAndTheClipboardTakesText) {
+  Recorder a;
+  HWND w = Open(a);
+  UINT held = 0;
+  a.on = [&](UINT message, WPARAM, LPARAM) {
+    if (message == WM_KEYDOWN) held = host->KeyModifiers();
+  };
+  SDL_Event key = KeyEvent(IdOf(w), SDLK_z);
+  key.key.keysym.mod = KMOD_LCTRL | KMOD_RSHIFT;
+  Feed(key);
+  EXPECT_EQ(held, MK_CONTROL | MK_SHIFT);
+
+  ASSERT_TRUE(host->SetClipboardText(L"农历\n十月"));
+  EXPECT_EQ(host->GetClipboardText(), L"农历\n十月");
 }
 
 TEST_F(SdlInput, CloseFocusAndLeaveBecomeTheirMessages) {

@@ -113,6 +113,23 @@ TEST(SdlText, MalformedBytesAreSkippedNotGuessed) {
 }
 
 
+TEST(SdlText, ACompositionIsStartedChangedAndEndedByCommitOrCancel) {
+  CompositionTracker ime;
+  EXPECT_EQ(ime.Edit("\xE4\xBD\xA0h", 2), (std::vector<HostMessage>{{WM_IME_STARTCOMPOSITION, 0, 0},
+                                                                    {WM_IME_COMPOSITION, 0, GCS_COMPSTR | GCS_CURSORPOS}}));
+  EXPECT_EQ(ime.Composition(), L"你h");
+  EXPECT_EQ(ime.Cursor(), 2);
+  EXPECT_EQ(ime.Edit("\xE4\xBD\xA0ha", 3), (std::vector<HostMessage>{{WM_IME_COMPOSITION, 0, GCS_COMPSTR | GCS_CURSORPOS}}));
+  EXPECT_EQ(ime.Text("\xE4\xBD\xA0\xE5\x93\x88"),
+            (std::vector<HostMessage>{{WM_IME_COMPOSITION, 0, GCS_RESULTSTR}, {WM_IME_ENDCOMPOSITION, 0, 0}}));
+  EXPECT_EQ(ime.Result(), L"你哈");
+  EXPECT_TRUE(ime.Edit("", 0).empty()) << "the clearing after a commit says nothing more";
+
+  ime.Edit("a", 1);
+  EXPECT_EQ(ime.Edit("", 0), (std::vector<HostMessage>{{WM_IME_COMPOSITION, 0, GCS_COMPSTR}, {WM_IME_ENDCOMPOSITION, 0, 0}}));
+  EXPECT_EQ(ime.Text("ok"), (std::vector<HostMessage>{{WM_CHAR, U'o', 0}, {WM_CHAR, U'k', 0}})) << "no composition: typing";
+}
+
 TEST(CaptionClicks, TwoQuickPressesNearbyOnOneWindowAreADoubleClick) {
   CaptionClickTracker tracker(500, 4);
   EXPECT_FALSE(tracker.Press(1, 1000, POINT{10, 10}));

@@ -10,6 +10,7 @@
 // After the framework's headers: the WM_* and HT* names below are <windows.h>'s macros, with the framework's
 // values.
 #include <windows.h>
+#include <imm.h>
 #include <windowsx.h>  // GET_Y_LPARAM
 #undef PostMessage
 
@@ -179,6 +180,9 @@ TEST_F(Win32HostTest, ACloseRequestGoesToTheWindowWhichStays) {
 TEST_F(Win32HostTest, TypedCharactersArriveAsWholeCodePoints) {
   RecordingClient client;
   DuiLib::HWND window = Create(client);
+  SendMessageW(Native(window), WM_CHAR, L'x', 0);
+  EXPECT_TRUE(client.Seen(WM_CHAR).empty()) << "typed text is only for a window with text input";
+  host.StartTextInput(window, DuiLib::RECT{0, 0, 1, 10});
   SendMessageW(Native(window), WM_CHAR, L'a', 0);
   SendMessageW(Native(window), WM_CHAR, 0xD83D, 0);  // U+1F600 in two halves
   SendMessageW(Native(window), WM_CHAR, 0xDE00, 0);
@@ -188,6 +192,35 @@ TEST_F(Win32HostTest, TypedCharactersArriveAsWholeCodePoints) {
   EXPECT_EQ(chars[0].wParam, static_cast<DuiLib::WPARAM>('a'));
   EXPECT_EQ(chars[1].wParam, 0x1F600u);
   EXPECT_EQ(chars[2].wParam, 0x519Cu);
+}
+
+TEST_F(Win32HostTest, TheInputMethodServesOnlyAWindowWithTextInputAndItsResultIsNotTypedTwice) {
+  RecordingClient client;
+  DuiLib::HWND window = Create(client);
+  EXPECT_EQ(ImmGetContext(Native(window)), nullptr) << "no input method by default";
+  host.StartTextInput(window, DuiLib::RECT{5, 6, 6, 20});
+  HIMC context = ImmGetContext(Native(window));
+  EXPECT_NE(context, nullptr);
+  ImmReleaseContext(Native(window), context);
+  SendMessageW(Native(window), WM_IME_COMPOSITION, 0, GCS_RESULTSTR);
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  ASSERT_EQ(client.Seen(WM_IME_COMPOSITION).size(), 1u);
+  EXPECT_EQ(client.Seen(WM_IME_COMPOSITION)[0].lParam, GCS_RESULTSTR);
+  EXPECT_TRUE(client.Seen(WM_CHAR).empty()) << "the window reads the result itself";
+  host.StopTextInput(window);
+  EXPECT_EQ(ImmGetContext(Native(window)), nullptr);
+}
+
+TEST_F(Win32HostTest, TheClipboardRoundTripsUnicodeTextWithWindowsLineEnds) {
+  ASSERT_TRUE(host.SetClipboardText(L"农历\n十月 \U0001F600"));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HANDLE const data = GetClipboardData(CF_UNICODETEXT);
+  std::wstring const seen = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+  if (data != nullptr) GlobalUnlock(data);
+  CloseClipboard();
+  EXPECT_EQ(seen, L"农历\r\n十月 \U0001F600") << "what other programs read";
+  EXPECT_EQ(host.GetClipboardText(), seen);
 }
 
 }  // namespace

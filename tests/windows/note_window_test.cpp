@@ -9,7 +9,6 @@
 #include <fstream>
 
 #include "almanac/user_store.h"
-#include "windows/note_editor.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -52,8 +51,10 @@ TEST_F(NoteWindowTest, ANoteIsTypedSavedReopenedAndDeleted) {
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(Find(window, L"note_date")->GetText(), L"2025年1月28日 星期二 十二月廿九");
   Type(window, U"回家");
+  host.Key(window->GetHWND(), VK_RETURN);
+  Type(window, U"买票");
   Click(window, L"btn_note_save");
-  EXPECT_EQ(UserStore().NoteOn("2025-01-28")->text, "回家");
+  EXPECT_EQ(UserStore().NoteOn("2025-01-28")->text, "回家\n买票");
   EXPECT_EQ(Status(window), L"已保存");
   EXPECT_EQ(changes, 1);
 
@@ -61,12 +62,12 @@ TEST_F(NoteWindowTest, ANoteIsTypedSavedReopenedAndDeleted) {
   host.RunUntilIdle();
   EXPECT_EQ(NoteWindow::OpenWindowCount(), 0);
   window = NoteWindow::Open({2025, 1, 28, 0, 0, 0}, counted);
-  EXPECT_EQ(notes::EditorText(Find(window, L"note_text")), L"回家");
+  EXPECT_EQ(Find(window, L"note_text")->GetText(), L"回家\n买票");
 
   host.SetModalAnswer(IDOK);
   Click(window, L"btn_note_delete");
   EXPECT_FALSE(UserStore().NoteOn("2025-01-28"));
-  EXPECT_EQ(notes::EditorText(Find(window, L"note_text")), L"");
+  EXPECT_EQ(Find(window, L"note_text")->GetText(), L"");
   EXPECT_EQ(changes, 2);
 }
 
@@ -87,7 +88,7 @@ TEST_F(NoteWindowTest, AStoreThatCannotBeWrittenSaysSoAndKeepsTheText) {
   Type(window, U"keep me");
   Click(window, L"btn_note_save");
   EXPECT_NE(Status(window).find(L"无法保存"), std::wstring::npos);
-  EXPECT_EQ(notes::EditorText(Find(window, L"note_text")), L"keep me");
+  EXPECT_EQ(Find(window, L"note_text")->GetText(), L"keep me");
   EXPECT_EQ(changes, 0);
   // The first × keeps the window and warns; the second closes it.
   Click(window, L"btn_note_close");

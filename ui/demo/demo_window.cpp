@@ -24,6 +24,10 @@ void DemoWindow::Notify(TNotifyUI& msg) {
     return;
   }
   if (msg.sType == L"windowinit" || msg.sType == L"dropdown") return;
+  if (msg.sType == L"textchanged" && name == L"rich_note") {
+    m_noteTyped = true;
+    m_noteText = msg.pSender->GetText();
+  }
   if (msg.sType == L"click" && name == L"close") {
     Close(IDOK);
     return;

@@ -1,6 +1,7 @@
 #pragma once
 // The demo window: every control of the framework on one skin (ui/demo/skin/demo.xml). It reports the
 // last notification it got, counts seconds with a control timer, and asks the confirmation box on demand.
+// It keeps what the user typed into its multi-line field, which ui-demo prints when it ends.
 #include "ui/ui_framework.h"
 
 namespace demo {
@@ -14,6 +15,10 @@ class DemoWindow : public DuiLib::WindowImplBase {
 
   static constexpr DuiLib::UINT kSecondTimer = 1;
 
+  // The multi-line field's text after the user's last change; false until there was one.
+  bool NoteTyped() const { return m_noteTyped; }
+  const std::wstring& NoteText() const { return m_noteText; }
+
  protected:
   DuiLib::CDuiString GetSkinFolder() override { return L"demo_skin/"; }
   DuiLib::CDuiString GetSkinFile() override { return L"demo.xml"; }
@@ -22,6 +27,8 @@ class DemoWindow : public DuiLib::WindowImplBase {
   void SetLabel(std::wstring_view name, const std::wstring& text);
 
   int m_seconds = 0;
+  bool m_noteTyped = false;
+  std::wstring m_noteText;
 };
 
 }  // namespace demo

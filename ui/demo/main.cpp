@@ -1,5 +1,6 @@
 // ui-demo: the framework's controls on one window.
-//   ui-demo                     a real window (SDL2 host); drag it by the title band, close with ×
+//   ui-demo                     a real window (SDL2 host); drag it by the title band, close with ×; what
+//                               was typed into the multi-line field is printed (UTF-8) when it ends
 //   ui-demo --snapshot FILE.png no display (headless host): the window as it opens, with the pointer resting
 //                               on the image button so its tooltip shows, saved as PNG
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/code_page.h"
 #include "ui/demo/demo_window.h"
 #include "ui/host/headless_host.h"
 #include "ui/host/sdl_host.h"
@@ -40,7 +42,9 @@ int Run() {
   if (window.Create(nullptr, L"wannianli UI demo", UI_WNDSTYLE_FRAME & ~WS_VISIBLE, 0, 0, 0, 10, 10) == nullptr) return 1;
   window.CenterWindow();
   window.ShowWindow(true, true);
-  return CPaintManagerUI::MessageLoop();
+  int const code = CPaintManagerUI::MessageLoop();
+  if (window.NoteTyped()) std::printf("%s\n", platform::WideToUtf8(window.NoteText()).c_str());
+  return code;
 }
 
 }  // namespace

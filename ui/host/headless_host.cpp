@@ -20,6 +20,8 @@ struct HeadlessHost::Window {
   RECT rect;
   bool visible = false;
   bool paintPending = false;
+  bool textInput = false;
+  RECT caret;
   int paints = 0;
   std::unique_ptr<RenderFrame> frame;
   struct Timer {
@@ -324,14 +326,94 @@ void HeadlessHost::LeaveWindow(HWND window) {
   RunUntilIdle();
 }
 
-void HeadlessHost::Key(HWND window, UINT vk) {
+void HeadlessHost::Key(HWND window, UINT vk, UINT modifiers) {
+  UINT const held = m_modifiers;
+  m_modifiers = modifiers;
   Deliver(window, WM_KEYDOWN, vk, 0);
   Deliver(window, WM_KEYUP, vk, 0);
+  m_modifiers = held;
   RunUntilIdle();
 }
 
 void HeadlessHost::TypeChar(HWND window, char32_t ch) {
   Deliver(window, WM_CHAR, static_cast<WPARAM>(ch), 0);
+  RunUntilIdle();
+}
+
+void HeadlessHost::TypeText(HWND window, std::u32string_view text) {
+  for (char32_t ch : text) Deliver(window, WM_CHAR, static_cast<WPARAM>(ch), 0);
+  RunUntilIdle();
+}
+
+void HeadlessHost::StartTextInput(HWND window, const RECT& caret) {
+  if (Window* w = Find(window)) {
+    w->textInput = true;
+    w->caret = caret;
+  }
+}
+
+void HeadlessHost::StopTextInput(HWND window) {
+  if (Window* w = Find(window)) w->textInput = false;
+}
+
+bool HeadlessHost::IsTextInputOn(HWND window) const {
+  Window* w = Find(window);
+  return w != nullptr && w->textInput;
+}
+
+RECT HeadlessHost::TextInputRect(HWND window) const {
+  Window* w = Find(window);
+  return w != nullptr ? ToDeviceOutward(w->caret, m_scale) : RECT{};
+}
+
+std::wstring HeadlessHost::GetCompositionString(HWND, DWORD kind) {
+  if (kind == GCS_RESULTSTR) return m_compositionResult;
+  return kind == GCS_COMPSTR ? m_composition : std::wstring();
+}
+
+bool HeadlessHost::SetClipboardText(std::wstring_view text) {
+  m_clipboard = std::wstring(text);
+  return true;
+}
+
+ICanvas* HeadlessHost::MeasuringCanvas(HWND) {
+  if (!m_measuring) m_measuring = std::make_unique<RenderFrame>(1, 1, m_scale);
+  return &m_measuring->Canvas();
+}
+
+void HeadlessHost::StartComposition(HWND window) {
+  if (!IsTextInputOn(window)) return;
+  m_composition.clear();
+  m_compositionCursor = 0;
+  Deliver(window, WM_IME_STARTCOMPOSITION, 0, 0);
+  RunUntilIdle();
+}
+
+void HeadlessHost::UpdateComposition(HWND window, std::wstring_view text, int cursor) {
+  if (!IsTextInputOn(window)) return;
+  m_composition = std::wstring(text);
+  m_compositionCursor = cursor;
+  Deliver(window, WM_IME_COMPOSITION, 0, static_cast<LPARAM>(GCS_COMPSTR | GCS_CURSORPOS));
+  RunUntilIdle();
+}
+
+void HeadlessHost::CommitComposition(HWND window, std::wstring_view result) {
+  if (!IsTextInputOn(window)) return;
+  m_composition.clear();
+  m_compositionCursor = 0;
+  m_compositionResult = std::wstring(result);
+  Deliver(window, WM_IME_COMPOSITION, 0, static_cast<LPARAM>(GCS_RESULTSTR));
+  m_compositionResult.clear();
+  Deliver(window, WM_IME_ENDCOMPOSITION, 0, 0);
+  RunUntilIdle();
+}
+
+void HeadlessHost::CancelComposition(HWND window) {
+  if (!IsTextInputOn(window)) return;
+  m_composition.clear();
+  m_compositionCursor = 0;
+  Deliver(window, WM_IME_COMPOSITION, 0, static_cast<LPARAM>(GCS_COMPSTR));
+  Deliver(window, WM_IME_ENDCOMPOSITION, 0, 0);
   RunUntilIdle();
 }
 

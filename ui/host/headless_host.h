@@ -2,7 +2,8 @@
 // The headless host: no display. Windows are frames of the platform's canvas in memory (cairo/pango; GDI+ on
 // Windows), a virtual clock drives timers, and tests inject input at window points, run the queue until
 // idle, read pixels and save windows as PNG.
-// Its confirmation box answers what the test told it, Cancel by default.
+// Its confirmation box answers what the test told it, Cancel by default. Its clipboard is a string in
+// memory, which tests read and set through GetClipboardText and SetClipboardText.
 // At a display scale (ui/device_scale.h) its frames are that many times the windows' logical size, and the
 // points tests give it (input, Pixel) are pixels of those frames, as a pointer on a real screen would be.
 #include <cstdint>
@@ -45,6 +46,14 @@ class HeadlessHost : public IHost {
   int RunMessageLoop() override;
   int RunModalLoop(HWND window) override;
   void EndModalLoop(HWND window, int result) override;
+  UINT KeyModifiers() override { return m_modifiers; }
+  void StartTextInput(HWND window, const RECT& caret) override;
+  void StopTextInput(HWND window) override;
+  std::wstring GetCompositionString(HWND window, DWORD kind) override;
+  int GetCompositionCursor(HWND) override { return m_compositionCursor; }
+  std::wstring GetClipboardText() override { return m_clipboard; }
+  bool SetClipboardText(std::wstring_view text) override;
+  ICanvas* MeasuringCanvas(HWND window) override;
 
   // The queue: delivers posted messages in order, then pending paints, until nothing is left.
   void RunUntilIdle();
@@ -67,8 +76,21 @@ class HeadlessHost : public IHost {
   void Drag(HWND window, int fromX, int fromY, int toX, int toY);
   void Wheel(HWND window, int x, int y, int notches);  // positive: up
   void LeaveWindow(HWND window);
-  void Key(HWND window, UINT vk);  // key down and up
+  void Key(HWND window, UINT vk, UINT modifiers = 0);  // key down and up, with MK_* keys held meanwhile
+  // Modifier keys held from now on (for clicks and drags: Shift+click), until the next call (0: none).
+  void HoldModifiers(UINT modifiers) { m_modifiers = modifiers; }
   void TypeChar(HWND window, char32_t ch);
+  void TypeText(HWND window, std::u32string_view text);
+
+  // Text input as the window asked for it (StartTextInput), and an input method played on a window: a
+  // composition starts, changes (its text and the cursor in it), and ends committed (the result becomes
+  // text) or cancelled. As with a real input method, nothing reaches a window whose text input is off.
+  bool IsTextInputOn(HWND window) const;
+  RECT TextInputRect(HWND window) const;  // in frame pixels, where an input method would put its list
+  void StartComposition(HWND window);
+  void UpdateComposition(HWND window, std::wstring_view text, int cursor);
+  void CommitComposition(HWND window, std::wstring_view result);
+  void CancelComposition(HWND window);
   // Delivers one message now, as a native event would (no queue run).
   LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -114,6 +136,12 @@ class HeadlessHost : public IHost {
   HWND m_dragging = nullptr;
   HWND m_focus = nullptr;
   HWND m_mouseWindow = nullptr;
+  UINT m_modifiers = 0;
+  std::wstring m_clipboard;
+  std::wstring m_composition;
+  std::wstring m_compositionResult;
+  int m_compositionCursor = 0;
+  std::unique_ptr<RenderFrame> m_measuring;
   int m_modalAnswer = IDCANCEL;
   std::function<void(HWND)> m_modalScript;
   int m_modalLoops = 0;

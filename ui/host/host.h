@@ -23,7 +23,12 @@
 //                             lParam screen point
 //     pointer leaves window   WM_MOUSELEAVE
 //     key press / release     WM_KEYDOWN / WM_KEYUP wParam VK_* (letters 'A'..'Z', digits '0'..'9');
-//                             typed text WM_CHAR wParam code point
+//                             KeyModifiers() tells the modifier keys held meanwhile
+//     typed text              WM_CHAR wParam code point, only while text input is on (StartTextInput)
+//     an input method         WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION (lParam GCS_* flags: fetch the
+//                             strings with GetCompositionString while it is handled), WM_IME_ENDCOMPOSITION;
+//                             a commit is WM_IME_COMPOSITION with GCS_RESULTSTR, a cancel an empty
+//                             GCS_COMPSTR, each followed by WM_IME_ENDCOMPOSITION
 //     focus gained / lost     WM_SETFOCUS / WM_KILLFOCUS
 //     close request           WM_CLOSE (window manager button, Alt+F4)
 //     size / position change  WM_SIZE lParam MAKELPARAM(width, height), WM_MOVE lParam MAKELPARAM(x, y),
@@ -118,6 +123,27 @@ class IHost {
   // Input to other windows is filtered by the framework, not by the host.
   virtual int RunModalLoop(HWND window) = 0;
   virtual void EndModalLoop(HWND window, int result) = 0;
+
+  // Keyboard. The modifier keys (MK_SHIFT | MK_CONTROL | MK_ALT) held as of the message being handled.
+  virtual UINT KeyModifiers() { return 0; }
+  // Text input for a window, off until a text field asks: while on, typed text arrives as WM_CHAR and an
+  // input method composes (WM_IME_*); while off, keys arrive as keys only, so an input method never
+  // swallows a shortcut. `caret` is the caret's client rectangle in logical pixels, where the input method
+  // puts its candidate list; asking again while on only moves it (a composition goes on).
+  virtual void StartTextInput(HWND /*window*/, const RECT& /*caret*/) {}
+  virtual void StopTextInput(HWND /*window*/) {}
+  // While WM_IME_COMPOSITION is handled: GCS_COMPSTR the composition, GCS_RESULTSTR the committed text.
+  virtual std::wstring GetCompositionString(HWND /*window*/, DWORD /*kind*/) { return {}; }
+  // GCS_CURSORPOS: the cursor in the composition, in wchar_t units from its start.
+  virtual int GetCompositionCursor(HWND /*window*/) { return 0; }
+
+  // The system clipboard's text (empty when it holds none; line breaks as another program put them).
+  virtual std::wstring GetClipboardText() { return {}; }
+  virtual bool SetClipboardText(std::wstring_view /*text*/) { return false; }
+
+  // A canvas to measure text for `window` outside painting (a click on text laid out since the last paint),
+  // with the fonts and the scale its painting uses; nothing drawn on it is shown. Null when the host has none.
+  virtual ICanvas* MeasuringCanvas(HWND /*window*/) { return nullptr; }
 };
 
 // The host every window uses. Install one before creating any window; the caller keeps ownership.

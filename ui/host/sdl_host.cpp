@@ -6,6 +6,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "platform/code_page.h"
 #include "ui/device_scale.h"
 #include "ui/host/display_scale.h"
 #include "ui/host/sdl_host_impl.h"
@@ -54,7 +55,10 @@ SdlHost::SdlHost(std::optional<double> scale)
       m_eventType(SDL_RegisterEvents(1)),
       m_timers(m_eventType),
       m_captionClicks(HintOr(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME, 500),
-                      static_cast<int>(HintOr(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, 32))) {}
+                      static_cast<int>(HintOr(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, 32))) {
+  // SDL starts with text input on; here it waits for a text field to ask.
+  SDL_StopTextInput();
+}
 
 SdlHost::~SdlHost() {
   if (CurrentHost() == this) InstallHost(nullptr);
@@ -109,6 +113,10 @@ void SdlHost::DestroyNativeWindow(HWND window) {
   m_windows.erase(it);
   std::erase_if(m_posted, [&](const auto& entry) { return entry.second.window == window; });
   if (m_capture == window) m_capture = nullptr;
+  if (m_keyboard == window) {
+    m_keyboard = nullptr;
+    ApplyTextInput();
+  }
 }
 
 void SdlHost::ShowNativeWindow(HWND window, bool show, bool activate) {
@@ -335,6 +343,68 @@ int SdlHost::RunModalLoop(HWND window) {
 }
 
 void SdlHost::EndModalLoop(HWND window, int result) { m_modalResults[reinterpret_cast<std::uintptr_t>(window)] = result; }
+
+void SdlHost::StartTextInput(HWND window, const RECT& caret) {
+  NativeWindow* w = Find(window);
+  if (w == nullptr) return;
+  w->textInput = true;
+  w->caret = caret;
+  if (window == m_keyboard) ApplyTextInput();
+}
+
+void SdlHost::StopTextInput(HWND window) {
+  NativeWindow* w = Find(window);
+  if (w == nullptr || !w->textInput) return;
+  w->textInput = false;
+  w->composition.Reset();
+  if (window == m_keyboard) ApplyTextInput();
+}
+
+void SdlHost::ApplyTextInput() {
+  NativeWindow* w = Find(m_keyboard);
+  if (w == nullptr || !w->textInput) {
+    if (SDL_IsTextInputActive() == SDL_TRUE) SDL_StopTextInput();  // also resets the input method
+    return;
+  }
+  // Starting again would reset the input method and lose a composition in progress.
+  if (SDL_IsTextInputActive() != SDL_TRUE) SDL_StartTextInput();
+  // SDL's window coordinates are the device pixels the window was created at.
+  RECT const caret = ToDeviceOutward(w->caret, m_scale);
+  SDL_Rect rect{caret.left, caret.top, std::max(1, caret.Width()), std::max(1, caret.Height())};
+  SDL_SetTextInputRect(&rect);
+}
+
+std::wstring SdlHost::GetCompositionString(HWND window, DWORD kind) {
+  NativeWindow* w = Find(window);
+  if (w == nullptr) return {};
+  if (kind == GCS_COMPSTR) return w->composition.Composition();
+  return kind == GCS_RESULTSTR ? w->composition.Result() : std::wstring();
+}
+
+int SdlHost::GetCompositionCursor(HWND window) {
+  NativeWindow* w = Find(window);
+  return w != nullptr ? w->composition.Cursor() : 0;
+}
+
+std::wstring SdlHost::GetClipboardText() {
+  if (SDL_HasClipboardText() != SDL_TRUE) return {};
+  char* text = SDL_GetClipboardText();
+  if (text == nullptr) return {};
+  std::wstring wide = platform::Utf8ToWide(text);
+  SDL_free(text);
+  return wide;
+}
+
+bool SdlHost::SetClipboardText(std::wstring_view text) {
+  if (SDL_SetClipboardText(platform::WideToUtf8(text).c_str()) == 0) return true;
+  std::fprintf(stderr, "wannianli: the clipboard refused the text: %s\n", SDL_GetError());
+  return false;
+}
+
+ICanvas* SdlHost::MeasuringCanvas(HWND) {
+  if (!m_measuring) m_measuring = std::make_unique<CairoFrame>(1, 1, m_scale);
+  return &m_measuring->Canvas();
+}
 
 }  // namespace sdl
 }  // namespace DuiLib

@@ -26,6 +26,9 @@ bool SdlHost::PointerAt(std::uint32_t sdlId, int x, int y, PointerTarget& target
 
 void SdlHost::Dispatch(const SDL_Event& event) {
   PointerTarget target{};
+  // A key event carries the modifiers held when it happened; for the others SDL's state is as near.
+  bool const key = event.type == SDL_KEYDOWN || event.type == SDL_KEYUP;
+  m_modifiers = ModifiersFromSdl(key ? event.key.keysym.mod : static_cast<Uint16>(SDL_GetModState()));
   switch (event.type) {
     case SDL_MOUSEMOTION:
       if (PointerAt(event.motion.windowID, event.motion.x, event.motion.y, target)) {
@@ -47,13 +50,11 @@ void SdlHost::Dispatch(const SDL_Event& event) {
     case SDL_KEYUP:
       Deliver(HandleOf(event.key.windowID), TranslateKey(event.key));
       break;
-    case SDL_TEXTINPUT: {
-      HWND window = HandleOf(event.text.windowID);
-      for (const HostMessage& message : TranslateText(event.text.text)) {
-        Deliver(window, message.message, message.wParam, message.lParam);
-      }
+    case SDL_TEXTINPUT:
+    case SDL_TEXTEDITING:
+    case SDL_TEXTEDITING_EXT:
+      DispatchTextEvent(event);
       break;
-    }
     case SDL_WINDOWEVENT:
       DispatchWindowEvent(event.window);
       break;
@@ -65,6 +66,27 @@ void SdlHost::Dispatch(const SDL_Event& event) {
       if (event.type == m_eventType) DispatchUserEvent(event.user);
       break;
   }
+}
+
+void SdlHost::DispatchTextEvent(const SDL_Event& event) {
+  // SDL hands the long composition's text over to us.
+  char* const extended = event.type == SDL_TEXTEDITING_EXT ? event.editExt.text : nullptr;
+  std::uint32_t const id = event.type == SDL_TEXTINPUT     ? event.text.windowID
+                           : event.type == SDL_TEXTEDITING ? event.edit.windowID
+                                                           : event.editExt.windowID;
+  HWND const window = HandleOf(id);
+  NativeWindow* w = Find(window);
+  // Only a window whose text field asked gets text (SDL's text input may still be on for another one).
+  if (w != nullptr && w->textInput) {
+    if (event.type == SDL_TEXTINPUT) DeliverAll(window, w->composition.Text(event.text.text));
+    else if (event.type == SDL_TEXTEDITING) DeliverAll(window, w->composition.Edit(event.edit.text, event.edit.start));
+    else DeliverAll(window, w->composition.Edit(extended != nullptr ? extended : "", event.editExt.start));
+  }
+  SDL_free(extended);
+}
+
+void SdlHost::DeliverAll(HWND window, const std::vector<HostMessage>& messages) {
+  for (const HostMessage& message : messages) Deliver(window, message.message, message.wParam, message.lParam);
 }
 
 void SdlHost::DispatchWindowEvent(const SDL_WindowEvent& event) {
@@ -98,6 +120,13 @@ void SdlHost::DispatchWindowEvent(const SDL_WindowEvent& event) {
         Deliver(window, WM_NCLBUTTONDBLCLK, static_cast<WPARAM>(HTCAPTION),
                 MAKELPARAM(w->lastCaptionPoint.x, w->lastCaptionPoint.y));
       }
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      if (event.event == SDL_WINDOWEVENT_FOCUS_GAINED) m_keyboard = window;
+      else if (m_keyboard == window) m_keyboard = nullptr;
+      ApplyTextInput();
+      Deliver(window, TranslateWindowEvent(event));
       break;
     default:
       Deliver(window, TranslateWindowEvent(event));

@@ -11,6 +11,10 @@
 // * WM_PAINT goes out when SDL's queue is empty; the frame is shown with one texture upload.
 // * the mouse capture routes pointer events to the capturing window; SDL itself keeps the pointer
 //   grabbed while a button is held.
+// * SDL's text input is one for the process: it is on while the window with the keyboard has a text field
+//   that asked for it (StartTextInput), else off, so an input method never takes the keys of other windows.
+//   Typed text reaches only such a window; SDL_TEXTEDITING(_EXT) and SDL_TEXTINPUT become WM_IME_* through
+//   the window's CompositionTracker.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -68,6 +72,14 @@ class SdlHost final : public IHost {
   int RunMessageLoop() override;
   int RunModalLoop(HWND window) override;
   void EndModalLoop(HWND window, int result) override;
+  UINT KeyModifiers() override { return m_modifiers; }
+  void StartTextInput(HWND window, const RECT& caret) override;
+  void StopTextInput(HWND window) override;
+  std::wstring GetCompositionString(HWND window, DWORD kind) override;
+  int GetCompositionCursor(HWND window) override;
+  std::wstring GetClipboardText() override;
+  bool SetClipboardText(std::wstring_view text) override;
+  ICanvas* MeasuringCanvas(HWND window) override;
 
   // Dispatches what is queued now, then the pending paints, without waiting for more (tests).
   void RunUntilIdle();
@@ -102,6 +114,10 @@ class SdlHost final : public IHost {
 
   bool PointerAt(std::uint32_t sdlId, int x, int y, PointerTarget& target);
   void DispatchWindowEvent(const SDL_WindowEvent& event);
+  void DispatchTextEvent(const SDL_Event& event);
+  void DeliverAll(HWND window, const std::vector<HostMessage>& messages);
+  // Turns SDL's text input on or off for the window with the keyboard, and places the candidate list.
+  void ApplyTextInput();
   // Whether a caption press handed to the window manager waits for its button to come up; then the
   // loop looks at the button every kCaptionPollMs, and EndCaptionPresses cancels the manager's move.
   bool CaptionPressed() const;
@@ -130,6 +146,9 @@ class SdlHost final : public IHost {
   std::map<std::uintptr_t, int> m_modalResults;
   CaptionClickTracker m_captionClicks;
   HWND m_capture = nullptr;
+  HWND m_keyboard = nullptr;  // the window with the keyboard focus, as SDL reported it
+  UINT m_modifiers = 0;       // as of the event being dispatched
+  std::unique_ptr<CairoFrame> m_measuring;
   bool m_quit = false;
   int m_exitCode = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/code_page.h"
+
 namespace DuiLib::sdl {
 namespace {
 
@@ -93,6 +95,53 @@ std::vector<HostMessage> TranslateText(std::string_view utf8) {
     if (cp != 0) messages.push_back(HostMessage{WM_CHAR, static_cast<WPARAM>(cp), 0});
   }
   return messages;
+}
+
+UINT ModifiersFromSdl(Uint16 mod) {
+  UINT keys = 0;
+  if ((mod & KMOD_SHIFT) != 0) keys |= MK_SHIFT;
+  if ((mod & KMOD_CTRL) != 0) keys |= MK_CONTROL;
+  if ((mod & KMOD_ALT) != 0) keys |= MK_ALT;
+  return keys;
+}
+
+std::vector<HostMessage> CompositionTracker::Edit(std::string_view utf8, int cursor) {
+  std::vector<HostMessage> messages;
+  m_composition = platform::Utf8ToWide(utf8);
+  // SDL counts characters; the framework counts wchar_t units (two for some characters on Windows).
+  std::size_t units = 0;
+  for (int i = 0; i < cursor && units < m_composition.size(); ++i) {
+    bool const pair = units + 1 < m_composition.size() && m_composition[units] >= 0xD800 && m_composition[units] <= 0xDBFF;
+    units += pair ? 2 : 1;
+  }
+  m_cursor = static_cast<int>(units);
+  if (m_composition.empty()) {
+    if (!m_composing) return messages;
+    m_composing = false;  // cleared: a cancel (a commit comes as text)
+    messages.push_back(HostMessage{WM_IME_COMPOSITION, 0, static_cast<LPARAM>(GCS_COMPSTR)});
+    messages.push_back(HostMessage{WM_IME_ENDCOMPOSITION, 0, 0});
+    return messages;
+  }
+  if (!m_composing) messages.push_back(HostMessage{WM_IME_STARTCOMPOSITION, 0, 0});
+  m_composing = true;
+  messages.push_back(HostMessage{WM_IME_COMPOSITION, 0, static_cast<LPARAM>(GCS_COMPSTR | GCS_CURSORPOS)});
+  return messages;
+}
+
+std::vector<HostMessage> CompositionTracker::Text(std::string_view utf8) {
+  if (!m_composing) return TranslateText(utf8);
+  m_composing = false;
+  m_composition.clear();
+  m_cursor = 0;
+  m_result = platform::Utf8ToWide(utf8);
+  return {HostMessage{WM_IME_COMPOSITION, 0, static_cast<LPARAM>(GCS_RESULTSTR)}, HostMessage{WM_IME_ENDCOMPOSITION, 0, 0}};
+}
+
+void CompositionTracker::Reset() {
+  m_composing = false;
+  m_composition.clear();
+  m_cursor = 0;
+  m_result.clear();
 }
 
 std::optional<HostMessage> TranslateWindowEvent(const SDL_WindowEvent& event) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,33 @@ std::optional<HostMessage> TranslateWheel(const SDL_MouseWheelEvent& event, POIN
 std::optional<HostMessage> TranslateKey(const SDL_KeyboardEvent& event);
 // One WM_CHAR per code point of the typed UTF-8 text (malformed bytes are skipped).
 std::vector<HostMessage> TranslateText(std::string_view utf8);
+// SDL's modifier state (KMOD_*) as MK_SHIFT | MK_CONTROL | MK_ALT.
+UINT ModifiersFromSdl(Uint16 mod);
+
+// An input method's composition as SDL reports it — the whole composition whenever it changes
+// (SDL_TEXTEDITING, empty once it is cleared) and the committed text as typed text (SDL_TEXTINPUT) — turned
+// into the framework's WM_IME_* sequence. Each answer holds the messages to deliver in order; while they
+// are handled, Composition() and Result() are what GetCompositionString gives.
+class CompositionTracker {
+ public:
+  // The composition changed: its text and the cursor in it, in characters.
+  std::vector<HostMessage> Edit(std::string_view utf8, int cursor);
+  // Typed text: the composition's result while one is going on, else one WM_CHAR per character.
+  std::vector<HostMessage> Text(std::string_view utf8);
+  // Forgets a composition without messages (text input went off: SDL has reset the input method).
+  void Reset();
+
+  bool Composing() const { return m_composing; }
+  const std::wstring& Composition() const { return m_composition; }
+  int Cursor() const { return m_cursor; }  // wchar_t units
+  const std::wstring& Result() const { return m_result; }
+
+ private:
+  bool m_composing = false;
+  std::wstring m_composition;
+  int m_cursor = 0;
+  std::wstring m_result;
+};
 // Focus, leave and close requests; other window events are the host's business (or nothing).
 std::optional<HostMessage> TranslateWindowEvent(const SDL_WindowEvent& event);
 

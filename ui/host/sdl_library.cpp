@@ -21,6 +21,9 @@ Library::Library() {
   SDL_setenv("SDL_VIDEO_X11_WMCLASS", "wannianli", 0);
   // The click that activates a window acts too, as on every desktop: SDL's X11 driver would drop it.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // An input method's whole composition in one event with its cursor (SDL_TEXTEDITING_EXT when long),
+  // rather than 32-byte pieces.
+  SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
   // Without a display there is nothing to open; with an X display named and no Wayland one, only X11 is
   // asked. When that display cannot be opened the message names it; a Wayland probe would only add a
   // confusing line about XDG_RUNTIME_DIR.

@@ -7,6 +7,7 @@
 
 #include "ui/host/host.h"
 #include "ui/host/sdl_handles.h"
+#include "ui/host/sdl_input.h"
 #include "ui/render/cairo_canvas.h"
 
 namespace DuiLib::sdl {
@@ -44,6 +45,9 @@ class NativeWindow {
   POINT lastPointer;                          // screen point of the last pointer event over the window
   POINT lastCaptionPoint;                     // screen point of the last caption hit
   bool captionPressed = false;                // a caption press handed to the window manager, button not yet up
+  bool textInput = false;                     // a text field of the window asked for text input
+  RECT caret;                                 // where its caret is (client pixels)
+  CompositionTracker composition;
   std::map<std::uintptr_t, std::uint64_t> timers;  // framework timer id -> bridge serial
 
  private:

@@ -3,7 +3,11 @@
 // The framework's headers come first: <windows.h> turns PostMessage into a macro and defines the WM_* / HT*
 // names that ui_defs.h declares as constants (with the same values, so the plain names work below).
 #include <windows.h>
+#include <imm.h>
 #undef PostMessage
+
+#include <algorithm>
+#include <cwchar>
 
 #include "ui/device_scale.h"
 #include "ui/host/native_host.h"
@@ -25,6 +29,8 @@ struct Win32Host::Window {
   double scale = 1.0;  // device pixels per logical pixel
   bool paintPending = false;
   bool trackingLeave = false;
+  bool textInput = false;     // a text field asked: the input method's context is associated
+  RECT caret;                 // its caret, logical
   wchar_t highSurrogate = 0;  // first half of a character typed outside the basic plane
 };
 
@@ -104,6 +110,31 @@ double WindowDpi(::HWND native) {
   return TRUE;
 }
 
+// Another program may hold the clipboard for a moment.
+bool OpenClipboardSoon(::HWND owner) {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+// The input method context of a window, released when done.
+class InputContext {
+ public:
+  explicit InputContext(::HWND window) : m_window(window), m_context(ImmGetContext(window)) {}
+  ~InputContext() {
+    if (m_context != nullptr) ImmReleaseContext(m_window, m_context);
+  }
+  InputContext(const InputContext&) = delete;
+  InputContext& operator=(const InputContext&) = delete;
+  ::HIMC Get() const { return m_context; }
+
+ private:
+  ::HWND m_window;
+  ::HIMC m_context;
+};
+
 void Present(::HDC dc, GdiplusFrame& frame) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -175,7 +206,17 @@ struct Win32HostAccess {
         client->HostDispatch(message, wParam, lParam);
         return 0;
       case WM_CHAR:
-        HandleChar(window, wParam, lParam);
+        if (window.textInput) HandleChar(window, wParam, lParam);
+        return 0;
+      case WM_IME_SETCONTEXT:
+        // The text field draws the composition at its caret: the system's composition window stays hidden.
+        return DefWindowProcW(window.native, message, wParam, lParam & ~static_cast<::LPARAM>(ISC_SHOWUICOMPOSITIONWINDOW));
+      case WM_IME_STARTCOMPOSITION:
+      case WM_IME_COMPOSITION:
+      case WM_IME_ENDCOMPOSITION:
+        if (!window.textInput) return DefWindowProcW(window.native, message, wParam, lParam);
+        // Not passed on: DefWindowProc would type the result a second time as WM_IME_CHAR.
+        client->HostDispatch(message, wParam, lParam);
         return 0;
       case WM_SETFOCUS:
       case WM_KILLFOCUS:
@@ -231,6 +272,7 @@ struct Win32HostAccess {
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     window.paintPending = false;  // the next InvalidateWindow must reach Windows
     window.host->InvalidateWindow(window.handle);
+    if (window.textInput) window.host->PlaceInputMethod(window);  // the candidate list at the new scale
   }
 
   static void HandlePaint(Win32Host::Window& window) {
@@ -316,6 +358,7 @@ HWND Win32Host::CreateNativeWindow(IHostClient* client, const NativeWindowParams
     device = WindowToDevice(params.outer, scale);
     SetWindowPos(native, nullptr, device.left, device.top, device.Width(), device.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  ImmAssociateContext(native, nullptr);  // no input method until a text field asks
   auto window = std::make_unique<Window>();
   window->host = this;
   window->handle = reinterpret_cast<HWND>(++m_lastHandle);  // never reused, unlike native handles
@@ -505,6 +548,123 @@ int Win32Host::RunModalLoop(HWND window) {
 void Win32Host::EndModalLoop(HWND window, int result) {
   m_modalResults[window] = result;
   PostMessageW(Native(m_messageWindow), WM_NULL, 0, 0);  // wakes GetMessage
+}
+
+UINT Win32Host::KeyModifiers() {
+  // GetKeyState follows the message queue: the keys held as the message being handled was sent.
+  UINT keys = 0;
+  if (GetKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
+  if (GetKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
+  if (GetKeyState(VK_MENU) < 0) keys |= MK_ALT;
+  return keys;
+}
+
+void Win32Host::StartTextInput(HWND window, const RECT& caret) {
+  Window* w = Find(window);
+  if (w == nullptr) return;
+  if (!w->textInput) ImmAssociateContextEx(w->native, nullptr, IACE_DEFAULT);
+  w->textInput = true;
+  w->caret = caret;
+  PlaceInputMethod(*w);
+}
+
+void Win32Host::PlaceInputMethod(Window& window) {
+  InputContext context(window.native);
+  if (context.Get() == nullptr) return;
+  RECT const caret = ToDeviceOutward(window.caret, window.scale);  // Windows places it in client device pixels
+  COMPOSITIONFORM composition{};
+  composition.dwStyle = CFS_POINT;
+  composition.ptCurrentPos = ::POINT{caret.left, caret.top};
+  ImmSetCompositionWindow(context.Get(), &composition);
+  // The candidate list goes below the caret and never over it.
+  CANDIDATEFORM candidate{};
+  candidate.dwIndex = 0;
+  candidate.dwStyle = CFS_EXCLUDE;
+  candidate.ptCurrentPos = ::POINT{caret.left, caret.bottom};
+  candidate.rcArea = ::RECT{caret.left, caret.top, caret.right, caret.bottom};
+  ImmSetCandidateWindow(context.Get(), &candidate);
+}
+
+void Win32Host::StopTextInput(HWND window) {
+  Window* w = Find(window);
+  if (w == nullptr || !w->textInput) return;
+  {
+    InputContext context(w->native);
+    if (context.Get() != nullptr) ImmNotifyIME(context.Get(), NI_COMPOSITIONSTR, CPS_CANCEL, 0);
+  }
+  ImmAssociateContext(w->native, nullptr);
+  w->textInput = false;
+}
+
+std::wstring Win32Host::GetCompositionString(HWND window, DWORD kind) {
+  Window* w = Find(window);
+  if (w == nullptr) return {};
+  InputContext context(w->native);
+  if (context.Get() == nullptr) return {};
+  LONG const bytes = ImmGetCompositionStringW(context.Get(), kind, nullptr, 0);
+  if (bytes <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(bytes) / sizeof(wchar_t), L'\0');
+  LONG const got = ImmGetCompositionStringW(context.Get(), kind, text.data(), static_cast<::DWORD>(bytes));
+  text.resize(got > 0 ? static_cast<std::size_t>(got) / sizeof(wchar_t) : 0);
+  return text;
+}
+
+int Win32Host::GetCompositionCursor(HWND window) {
+  Window* w = Find(window);
+  if (w == nullptr) return 0;
+  InputContext context(w->native);
+  if (context.Get() == nullptr) return 0;
+  return std::max(0L, ImmGetCompositionStringW(context.Get(), GCS_CURSORPOS, nullptr, 0) & 0xFFFF);
+}
+
+std::wstring Win32Host::GetClipboardText() {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboardSoon(Native(m_messageWindow))) return {};
+  std::wstring text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto const* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      // A program may have put text without its terminator: never read past the block.
+      text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool Win32Host::SetClipboardText(std::wstring_view text) {
+  // Windows programs expect "\r\n" between lines.
+  std::wstring lines;
+  lines.reserve(text.size() + 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r')) lines.push_back(L'\r');
+    lines.push_back(text[i]);
+  }
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (lines.size() + 1) * sizeof(wchar_t));
+  if (memory == nullptr) return false;
+  if (auto* chars = static_cast<wchar_t*>(GlobalLock(memory))) {
+    std::copy(lines.begin(), lines.end(), chars);
+    chars[lines.size()] = L'\0';
+    GlobalUnlock(memory);
+  }
+  if (!OpenClipboardSoon(Native(m_messageWindow))) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  bool const taken = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;  // the system owns it now
+  if (!taken) GlobalFree(memory);
+  CloseClipboard();
+  return taken;
+}
+
+ICanvas* Win32Host::MeasuringCanvas(HWND window) {
+  // Windows may differ in scale (their monitors'): the frame is made again for another one.
+  double const scale = GetWindowScale(window);
+  if (!m_measuring || m_measuringScale != scale) {
+    m_measuring = std::make_unique<GdiplusFrame>(1, 1, scale);
+    m_measuringScale = scale;
+  }
+  return &m_measuring->Canvas();
 }
 
 GdiplusFrame* Win32Host::Frame(HWND window) {

@@ -39,6 +39,14 @@ constexpr const char* kFallbackFaces = "WenQuanYi Micro Hei,Noto Sans CJK SC,Not
 // scaled.
 constexpr int kMaxTextWidth = std::numeric_limits<int>::max() / PANGO_SCALE;
 
+// Bytes of one wide unit in WideToUtf8's output (which writes U+FFFD, three bytes, for what is no character).
+std::size_t Utf8Length(std::uint32_t unit) {
+  if (unit < 0x80) return 1;
+  if (unit < 0x800) return 2;
+  if (unit < 0x10000 || (unit >= 0xD800 && unit <= 0xDFFF) || unit > 0x10FFFF) return 3;
+  return 4;
+}
+
 void SetSource(cairo_t* cr, DWORD argb) {
   cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
                         ((argb >> 24) & 0xFF) / 255.0);
@@ -131,6 +139,39 @@ class CairoCanvas final : public ICanvas {
     return SIZE{static_cast<int>(std::ceil(w / m_scale - 1e-9)), static_cast<int>(std::ceil(h / m_scale - 1e-9))};
   }
 
+  // In logical pixels: the layout is shaped at the device size, as drawn, and its positions divided back.
+  std::vector<int> MeasureCaretStops(std::wstring_view text, const FontSpec& font) override {
+    std::vector<int> stops(text.size() + 1, 0);
+    if (text.empty()) return stops;
+    PangoLayout* layout = Prepare(text, font, 0, DT_SINGLELINE);
+    // Each cluster's left edge by the byte it starts at, then the stop of each wide index from its byte.
+    std::vector<int> clusterX(m_utf8.size() + 1, -1);
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    do {
+      int const index = pango_layout_iter_get_index(iter);
+      PangoRectangle logical;
+      pango_layout_iter_get_cluster_extents(iter, nullptr, &logical);
+      if (index >= 0 && static_cast<std::size_t>(index) < clusterX.size()) clusterX[static_cast<std::size_t>(index)] = ToLogical(logical.x);
+    } while (pango_layout_iter_next_cluster(iter));
+    pango_layout_iter_free(iter);
+    std::size_t byte = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      bool const pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 &&
+                        text[i + 1] <= 0xDFFF;
+      int const x = byte < clusterX.size() ? clusterX[byte] : -1;
+      stops[i] = x >= 0 ? x : (i > 0 ? stops[i - 1] : 0);  // inside a cluster: its start
+      byte += pair ? 4 : Utf8Length(static_cast<std::uint32_t>(text[i]));
+      if (pair) {
+        stops[i + 1] = stops[i];
+        ++i;
+      }
+    }
+    int width = 0;
+    pango_layout_get_size(layout, &width, nullptr);
+    stops[text.size()] = ToLogical(width);
+    return stops;
+  }
+
   void PushClip(const RECT& logical) override {
     RECT const rc = ToDevice(logical, m_scale);
     cairo_save(m_cr);
@@ -141,6 +182,9 @@ class CairoCanvas final : public ICanvas {
   void PopClip() override { cairo_restore(m_cr); }
 
  private:
+  // Pango units of the device-sized layout as logical pixels.
+  int ToLogical(int units) const { return static_cast<int>(std::lround(pango_units_to_double(units) / m_scale)); }
+
   struct CachedFont {
     FontSpec key;
     std::unique_ptr<PangoLayout, GObjectDeleter> layout;

@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/ui_defs.h"
 
@@ -61,6 +62,25 @@ class ICanvas {
                         UINT style) = 0;
   // Size the text takes with the same flags; `maxWidth` <= 0 means unbounded.
   virtual SIZE MeasureText(std::wstring_view text, const FontSpec& font, int maxWidth, UINT style) = 0;
+  // Where a caret stands in one line of text drawn unwrapped from x = 0: `stops[i]` before text[i],
+  // `stops[text.size()]` after the last character (size + 1 entries; the second unit of a surrogate pair
+  // gets its character's stop). This default adds up the widths of single characters; a canvas that shapes
+  // text measures it as one line.
+  virtual std::vector<int> MeasureCaretStops(std::wstring_view text, const FontSpec& font) {
+    std::vector<int> stops(text.size() + 1, 0);
+    int x = 0;
+    for (std::size_t i = 0; i < text.size();) {
+      bool const pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 &&
+                        text[i + 1] <= 0xDFFF;
+      std::size_t const units = pair ? 2 : 1;
+      stops[i] = x;
+      if (pair) stops[i + 1] = x;
+      x += MeasureText(text.substr(i, units), font, 0, DT_SINGLELINE).cx;
+      i += units;
+    }
+    stops[text.size()] = x;
+    return stops;
+  }
 
   // Clip stack: drawing is restricted to the intersection of every pushed rectangle.
   virtual void PushClip(const RECT& rect) = 0;
