@@ -21,6 +21,7 @@ struct HeadlessHost::Window {
   bool visible = false;
   bool paintPending = false;
   int paints = 0;
+  std::vector<RECT> lastPainted;
   std::unique_ptr<RenderFrame> frame;
   struct Timer {
     std::uint64_t interval;
@@ -112,10 +113,11 @@ ICanvas* HeadlessHost::BeginPaint(HWND window) {
   return &w->frame->Canvas();
 }
 
-void HeadlessHost::EndPaint(HWND window) {
+void HeadlessHost::EndPaint(HWND window, const std::vector<RECT>& painted) {
   if (Window* w = Find(window)) {
     w->frame->Flush();
     ++w->paints;
+    w->lastPainted = painted;
   }
 }
 
@@ -357,6 +359,11 @@ bool HeadlessHost::SavePng(HWND window, const std::string& file) {
 int HeadlessHost::PaintCount(HWND window) const {
   Window* w = Find(window);
   return w != nullptr ? w->paints : 0;
+}
+
+std::vector<RECT> HeadlessHost::LastPainted(HWND window) const {
+  Window* w = Find(window);
+  return w != nullptr ? w->lastPainted : std::vector<RECT>{};
 }
 
 std::vector<HWND> HeadlessHost::Windows() const {

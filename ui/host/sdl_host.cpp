@@ -204,8 +204,8 @@ ICanvas* SdlHost::BeginPaint(HWND window) {
   return w != nullptr ? &w->BeginPaint() : nullptr;
 }
 
-void SdlHost::EndPaint(HWND window) {
-  if (NativeWindow* w = Find(window)) w->EndPaint();
+void SdlHost::EndPaint(HWND window, const std::vector<RECT>& painted) {
+  if (NativeWindow* w = Find(window)) w->EndPaint(painted);
 }
 
 void SdlHost::SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) {

@@ -229,7 +229,6 @@ struct Win32HostAccess {
     auto const* suggested = reinterpret_cast<const ::RECT*>(lParam);
     SetWindowPos(window.native, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    window.paintPending = false;  // the next InvalidateWindow must reach Windows
     window.host->InvalidateWindow(window.handle);
   }
 
@@ -416,9 +415,20 @@ void Win32Host::SetMouseCapture(HWND window, bool capture) {
 
 void Win32Host::InvalidateWindow(HWND window) {
   Window* w = Find(window);
-  if (w == nullptr || w->paintPending) return;
+  if (w == nullptr) return;
+  // Always to Windows, pending or not: a part invalidated before must not stand for the whole.
   w->paintPending = true;
   InvalidateRect(w->native, nullptr, FALSE);  // WM_PAINT comes once the queue is empty
+}
+
+void Win32Host::InvalidateWindowRect(HWND window, const RECT& rect) {
+  Window* w = Find(window);
+  if (w == nullptr) return;
+  // Each part joins Windows' update region, pending or not: WM_PAINT presents within that region only.
+  w->paintPending = true;
+  RECT const device = ToDeviceOutward(rect, w->scale);
+  ::RECT const native{device.left, device.top, device.right, device.bottom};
+  ::InvalidateRect(w->native, &native, FALSE);
 }
 
 ICanvas* Win32Host::BeginPaint(HWND window) {
@@ -433,15 +443,20 @@ ICanvas* Win32Host::BeginPaint(HWND window) {
   return &w->frame->Canvas();
 }
 
-void Win32Host::EndPaint(HWND window) {
+void Win32Host::EndPaint(HWND window, const std::vector<RECT>& painted) {
   Window* w = Find(window);
   if (w == nullptr || !w->frame) return;
-  if (m_paintDc != nullptr) {
-    Present(static_cast<::HDC>(m_paintDc), *w->frame);
-    return;
-  }
+  // Inside WM_PAINT the paint DC is clipped to the update region (the invalidated parts and anything
+  // uncovered); the painted parts go up through the window's DC as well, in case the framework painted
+  // more than Windows was told (a layout change it found only when painting).
+  if (m_paintDc != nullptr) Present(static_cast<::HDC>(m_paintDc), *w->frame);
   ::HDC dc = GetDC(w->native);
-  Present(dc, *w->frame);
+  for (const RECT& part : painted) {
+    RECT const device = ToDeviceOutward(part, w->scale);
+    IntersectClipRect(dc, device.left, device.top, device.right, device.bottom);
+    Present(dc, *w->frame);
+    SelectClipRgn(dc, nullptr);
+  }
   ReleaseDC(w->native, dc);
 }
 
