@@ -340,6 +340,12 @@ void Win32Host::DestroyNativeWindow(HWND window) {
 void Win32Host::ShowNativeWindow(HWND window, bool show, bool activate) {
   Window* w = Find(window);
   if (w == nullptr) return;
+  // The first frame is painted while the window is hidden; the WM_PAINT of showing it only presents it.
+  if (show && !IsWindowVisible(w->native) && w->paintPending && w->client != nullptr) {
+    w->paintPending = false;
+    w->client->HostDispatch(WM_PAINT, 0, 0);
+    if ((w = Find(window)) == nullptr) return;
+  }
   ShowWindow(w->native, !show ? SW_HIDE : activate ? SW_SHOW : SW_SHOWNOACTIVATE);
   if (show && activate) SetForegroundWindow(w->native);
 }
