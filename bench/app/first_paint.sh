@@ -18,24 +18,14 @@ cleanup() {
 trap cleanup EXIT
 
 cc -O2 -o "$work/probe" bench/app/first_paint_probe.c -lX11
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-
-# The widget's own runtime, settings and data folders: a first start every time, never the user's.
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data HOME=$work/home
-export WANNIANLI_NO_POWEROFF=1 NO_AT_BRIDGE=1
-mkdir -p "$work/config" "$work/data" "$work/home"
+source bench/app/xvfb_session.sh
+start_xvfb_session
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
 : >"$work/wannianli"
 : >"$work/zenity"
 for _ in $(seq "$runs"); do
-  "$work/probe" "$program" >>"$work/wannianli"
+  "$work/probe" "$program" >>"$work/wannianli" || echo "first_paint: a run of $program saw no painted window" >&2
   "$work/probe" zenity --calendar >>"$work/zenity" 2>/dev/null || true
 done
 for name in wannianli zenity; do
