@@ -308,9 +308,10 @@ void CPaintManagerUI::Invalidate() {
 
 void CPaintManagerUI::Invalidate(const RECT& rect) {
   if (m_bInPaint || m_dirty.IsAll()) return;
-  RECT const part = IntersectRects(rect, ClientRect());
+  RECT const client = ClientRect();
+  RECT const part = IntersectRects(rect, client);
   if (part.IsEmpty()) return;
-  m_dirty.Add(part, ClientRect());
+  m_dirty.Add(part, client);
   m_bPaintPending = true;
   // Every part reaches the host, pending or not: a host that presents only what it was told (Win32's
   // update region) must hear of each.
