@@ -147,6 +147,12 @@ class GdiplusCanvas final : public ICanvas {
     m_graphics.IntersectClip(ToRect(ToDevice(rc, m_scale)));
   }
 
+  void PopClip() override {
+    if (m_clips.empty()) return;
+    m_graphics.Restore(m_clips.back());
+    m_clips.pop_back();
+  }
+
   void Flush() { m_graphics.Flush(Gdiplus::FlushIntentionSync); }
 
  private:
