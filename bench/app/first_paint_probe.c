@@ -51,8 +51,18 @@ static int Look(Display* d) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
-  Display* d = XOpenDisplay(NULL);
-  if (d == NULL) return 2;
+  Display* d = NULL;
+  for (int i = 0; i < 100 && d == NULL; ++i) { /* the server may still be dropping the last run's clients */
+    d = XOpenDisplay(NULL);
+    if (d == NULL) {
+      struct timespec pause = {0, 10000000};
+      nanosleep(&pause, NULL);
+    }
+  }
+  if (d == NULL) {
+    fprintf(stderr, "first_paint_probe: cannot open the display\n");
+    return 2;
+  }
   XSetErrorHandler(Ignore);
   double const start = NowMs();
   pid_t const child = fork();
@@ -69,7 +79,13 @@ int main(int argc, char** argv) {
       painted = t;
       break;
     }
-    if (waitpid(child, NULL, WNOHANG) == child) break;
+    int status = 0;
+    if (waitpid(child, &status, WNOHANG) == child) {
+      fprintf(stderr, "first_paint_probe: %s ended before painting (%s %d)\n", argv[1],
+              WIFSIGNALED(status) ? "signal" : "status", WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status));
+      printf("%.1f %.1f\n", mapped, painted);
+      return 1;
+    }
     struct timespec pause = {0, 500000};
     nanosleep(&pause, NULL);
   }
