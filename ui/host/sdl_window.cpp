@@ -74,19 +74,23 @@ void NativeWindow::EndPaint(const std::vector<RECT>& painted) {
   }
   if (whole) {
     SDL_UpdateTexture(m_texture.get(), nullptr, m_frame->Data(), m_frame->Stride());
-  } else {
-    // Only what was painted goes up (a clock tick: the clock's label); the texture keeps the rest.
-    RECT const frame{0, 0, m_frame->Width(), m_frame->Height()};
-    for (const RECT& part : painted) {
-      RECT const d = IntersectRects(ToDeviceOutward(part, scale), frame);
-      if (d.IsEmpty()) continue;
-      SDL_Rect const area{d.left, d.top, d.Width(), d.Height()};
-      const std::uint8_t* first = m_frame->Data() + static_cast<std::ptrdiff_t>(d.top) * m_frame->Stride() +
-                                   static_cast<std::ptrdiff_t>(d.left) * 4;
-      SDL_UpdateTexture(m_texture.get(), &area, first, m_frame->Stride());
-    }
+    Present();
+    return;
   }
-  Present();
+  // Only what was painted goes up (a clock tick: the clock's label), into the texture and from there into
+  // the software renderer's back buffer, the window's own framebuffer, which keeps the rest of the last
+  // frame (an expose or a show copies the whole texture again: Present).
+  RECT const frame{0, 0, m_frame->Width(), m_frame->Height()};
+  for (const RECT& part : painted) {
+    RECT const d = IntersectRects(ToDeviceOutward(part, scale), frame);
+    if (d.IsEmpty()) continue;
+    SDL_Rect const area{d.left, d.top, d.Width(), d.Height()};
+    const std::uint8_t* first = m_frame->Data() + static_cast<std::ptrdiff_t>(d.top) * m_frame->Stride() +
+                                 static_cast<std::ptrdiff_t>(d.left) * 4;
+    SDL_UpdateTexture(m_texture.get(), &area, first, m_frame->Stride());
+    SDL_RenderCopy(m_renderer.get(), m_texture.get(), &area, &area);
+  }
+  SDL_RenderPresent(m_renderer.get());
 }
 
 bool NativeWindow::Present() {
