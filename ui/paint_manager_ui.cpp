@@ -337,9 +337,12 @@ void CPaintManagerUI::PaintRegion(ICanvas& canvas, const std::vector<RECT>& regi
   m_bPaintPending = false;
   m_dirty.Clear();
   if (m_bUpdateNeeded) Layout();
+  RECT const client = ClientRect();
   for (const RECT& part : region) {
-    // Everything that meets the part is drawn again, in order, and nothing beyond it.
-    ClipScope clip(canvas, part);
+    // Everything that meets the part is drawn again, in order, and nothing beyond it (the whole window
+    // needs no clip, and a canvas may draw differently under one).
+    std::optional<ClipScope> clip;
+    if (!(part == client)) clip.emplace(canvas, part);
     canvas.FillRect(part, 0xFFFFFFFF);
     if (m_root && m_root->IsVisible()) GuardedCall("painting", [&] { m_root->DoPaint(&canvas, part); });
     if (m_pPopup != nullptr) GuardedCall("painting", [&] { m_pPopup->DoPaint(&canvas, part); });
