@@ -1,7 +1,7 @@
 #pragma once
 // The running widget's side of "one widget per user session": later starts ask it to come to the front
-// (platform/single_instance.h). Where the requests arrive on a socket, a short host timer on the main
-// window looks for them without ever blocking the window.
+// (platform/single_instance.h). Where the requests arrive on a socket, they are looked for, without ever
+// blocking, on each timer tick of the main window (the clock's every second, a slow timer of its own).
 #include "platform/single_instance.h"
 #include "ui/ui_framework.h"
 

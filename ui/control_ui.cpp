@@ -53,7 +53,9 @@ void CControlUI::SetPos(const RECT& rc) {
   RECT const kept{ClampCoordinate(rc.left), ClampCoordinate(rc.top), ClampCoordinate(rc.right),
                   ClampCoordinate(rc.bottom)};
   if (m_rcItem == kept) return;
+  RECT const old = m_rcItem;
   m_rcItem = kept;
+  if (m_pManager != nullptr) m_pManager->Invalidate(old);  // where it was shows what lies beneath now
   Invalidate();
 }
 
@@ -133,7 +135,7 @@ void CControlUI::SetBorderSize(int size) {
 }
 
 void CControlUI::Invalidate() {
-  if (m_pManager != nullptr) m_pManager->Invalidate();
+  if (m_pManager != nullptr) m_pManager->Invalidate(m_rcItem);
 }
 
 void CControlUI::NeedParentUpdate() {

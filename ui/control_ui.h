@@ -72,7 +72,7 @@ class CControlUI {
   int GetBorderSize() const { return m_nBorderSize; }
   void SetBorderSize(int size);
 
-  // Repaint soon (the whole window is repainted on the next WM_PAINT).
+  // Repaint soon: the control's rectangle (and whatever overlaps it) is repainted on the next WM_PAINT.
   void Invalidate();
   // The layout of the parent (or the window) must be done again before the next paint.
   void NeedParentUpdate();

@@ -300,9 +300,27 @@ void CPaintManagerUI::SetPopup(CControlUI* popup) {
 }
 
 void CPaintManagerUI::Invalidate() {
-  if (m_bInPaint || m_bPaintPending) return;
+  if (m_bInPaint || (m_bPaintPending && m_dirty.IsAll())) return;
+  m_dirty.AddAll();
   m_bPaintPending = true;
   if (IHost* host = CurrentHost(); host != nullptr && m_hWnd != nullptr) host->InvalidateWindow(m_hWnd);
+}
+
+void CPaintManagerUI::Invalidate(const RECT& rect) {
+  if (m_bInPaint || m_dirty.IsAll()) return;
+  RECT const client = ClientRect();
+  RECT const part = IntersectRects(rect, client);
+  if (part.IsEmpty()) return;
+  m_dirty.Add(part, client);
+  m_bPaintPending = true;
+  // Every part reaches the host, pending or not: a host that presents only what it was told (Win32's
+  // update region) must hear of each.
+  if (IHost* host = CurrentHost(); host != nullptr && m_hWnd != nullptr) host->InvalidateWindowRect(m_hWnd, part);
+}
+
+RECT CPaintManagerUI::ClientRect() const {
+  SIZE const size = GetClientSize();
+  return RECT{0, 0, size.cx, size.cy};
 }
 
 void CPaintManagerUI::Layout() {
@@ -312,16 +330,24 @@ void CPaintManagerUI::Layout() {
   m_bUpdateNeeded = false;
 }
 
-void CPaintManagerUI::Paint(ICanvas& canvas) {
+void CPaintManagerUI::Paint(ICanvas& canvas) { PaintRegion(canvas, {ClientRect()}); }
+
+void CPaintManagerUI::PaintRegion(ICanvas& canvas, const std::vector<RECT>& region) {
   m_bInPaint = true;
   m_bPaintPending = false;
+  m_dirty.Clear();
   if (m_bUpdateNeeded) Layout();
-  SIZE size = GetClientSize();
-  RECT all{0, 0, size.cx, size.cy};
-  canvas.FillRect(all, 0xFFFFFFFF);
-  if (m_root && m_root->IsVisible()) GuardedCall("painting", [&] { m_root->DoPaint(&canvas, all); });
-  if (m_pPopup != nullptr) GuardedCall("painting", [&] { m_pPopup->DoPaint(&canvas, all); });
-  if (!m_shownToolTip.empty()) PaintToolTip(canvas);
+  RECT const client = ClientRect();
+  for (const RECT& part : region) {
+    // Everything that meets the part is drawn again, in order, and nothing beyond it (the whole window
+    // needs no clip, and a canvas may draw differently under one).
+    std::optional<ClipScope> clip;
+    if (!(part == client)) clip.emplace(canvas, part);
+    canvas.FillRect(part, 0xFFFFFFFF);
+    if (m_root && m_root->IsVisible()) GuardedCall("painting", [&] { m_root->DoPaint(&canvas, part); });
+    if (m_pPopup != nullptr) GuardedCall("painting", [&] { m_pPopup->DoPaint(&canvas, part); });
+    if (!m_shownToolTip.empty()) PaintToolTip(canvas);
+  }
   ++m_paintCount;
   m_bInPaint = false;
 }
@@ -438,10 +464,20 @@ bool CPaintManagerUI::HandlePaint() {
   m_bPaintPending = false;
   IHost* host = CurrentHost();
   ICanvas* canvas = host != nullptr ? host->BeginPaint(m_hWnd) : nullptr;
-  if (canvas != nullptr) {
-    Paint(*canvas);
-    host->EndPaint(m_hWnd);
-  }
+  if (canvas == nullptr) return true;
+  SIZE const size = GetClientSize();
+  double const scale = GetScale();
+  // The whole window when the frame is new to us, when the layout moves things, or when the host asked
+  // on its own (nothing of ours is dirty: an exposed window with no frame yet).
+  bool const whole = canvas != m_lastCanvas || !(size == m_lastSize) || scale != m_lastScale ||
+                     m_bUpdateNeeded || m_dirty.IsEmpty();
+  if (whole) m_dirty.AddAll();
+  std::vector<RECT> const region = m_dirty.Rects(ClientRect());
+  PaintRegion(*canvas, region);
+  m_lastCanvas = canvas;
+  m_lastSize = size;
+  m_lastScale = scale;
+  host->EndPaint(m_hWnd, region);
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/dirty_region.h"
 #include "ui/notify.h"
 #include "ui/render/canvas.h"
 #include "ui/ui_defs.h"
@@ -120,8 +121,11 @@ class CPaintManagerUI {
   const CDuiString& GetShownToolTip() const { return m_shownToolTip; }
   static constexpr UINT kToolTipDelayMs = 500;
 
-  // Invalidation and painting.
+  // Invalidation and painting. The window keeps the logical rectangles that need repainting
+  // (ui/dirty_region.h): Invalidate() marks the whole window, Invalidate(rect) a part of it (a control
+  // marks its own rectangle). WM_PAINT repaints only those, clipped to them, and the host shows only them.
   void Invalidate();
+  void Invalidate(const RECT& rect);
   void NeedUpdate() { m_bUpdateNeeded = true; }
   bool IsPaintPending() const { return m_bPaintPending; }
   // Lays the tree out (when needed) and paints the whole frame, popup and tooltip included.
@@ -140,6 +144,8 @@ class CPaintManagerUI {
   };
 
   void Layout();
+  RECT ClientRect() const;
+  void PaintRegion(ICanvas& canvas, const std::vector<RECT>& region);
   void UpdateHot(POINT pt);
   void ShowToolTipFor(CControlUI* control);
   void HideToolTip();
@@ -198,6 +204,11 @@ class CPaintManagerUI {
 
   bool m_bUpdateNeeded = true;
   bool m_bPaintPending = false;
+  DirtyRegion m_dirty;
+  // What the last paint drew on: another canvas, size or scale means a frame with nothing of ours on it.
+  const ICanvas* m_lastCanvas = nullptr;
+  SIZE m_lastSize;
+  double m_lastScale = 0;
   std::uint64_t m_paintCount = 0;
 };
 

@@ -22,6 +22,23 @@ TEST_F(ClockTest, ATickChangesOnlyTheClock) {
   EXPECT_EQ(w.Text(L"now_day"), L"01");
 }
 
+// The idle widget's only change is the clock: a tick repaints and presents that label alone, and what it
+// leaves on the frame is what painting the whole window would give; a month step repaints as much as it
+// changes, leaving nothing stale either.
+TEST_F(ClockTest, ATickRepaintsOnlyTheClockAndAMonthStepAllItChanges) {
+  auto& w = Open();
+  Tick(1);
+  EXPECT_EQ(host.LastPainted(Handle()), std::vector<RECT>{w.Find(L"now_time")->GetPos()});
+  EXPECT_TRUE(StalePixels().empty());
+  ClickOn(L"btn_next_month");
+  RECT painted{};
+  for (const RECT& r : host.LastPainted(Handle())) painted = UnionRects(painted, r);
+  for (const wchar_t* name : {L"com_month", L"cal_cell_1", L"cal_cell_42", L"lbl_yi"}) {
+    EXPECT_EQ(IntersectRects(painted, w.Find(name)->GetPos()), w.Find(name)->GetPos()) << name;
+  }
+  EXPECT_TRUE(StalePixels().empty());
+}
+
 TEST_F(ClockTest, AtMidnightASelectedTodayFollowsToTheNewToday) {
   clock.now = {2015, 2, 19, 23, 59, 58};
   auto& w = Open();

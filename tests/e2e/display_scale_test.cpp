@@ -107,6 +107,27 @@ TEST_F(ScaledWidgetTest, LaysOutAsAtOneOnAFrameTwiceAsLargeAndTakesClicksAtScale
   EXPECT_EQ(w.MonthIndex(), month + 1);
 }
 
+// A repaint of a part at 2 covers that part's device pixels (twice its logical rectangle) and no others.
+TEST_F(ScaledWidgetTest, ATickRepaintsTheClocksDevicePixelsOnly) {
+  auto& w = Open();
+  RECT const clock = w.Find(L"now_time")->GetPos();
+  RECT const device{2 * clock.left, 2 * clock.top, 2 * clock.right, 2 * clock.bottom};
+  RenderFrame* frame = host.Frame(Handle());
+  std::vector<DWORD> before;
+  for (int y = 0; y < frame->Height(); ++y)
+    for (int x = 0; x < frame->Width(); ++x) before.push_back(frame->Pixel(x, y));
+  Tick(1);
+  frame = host.Frame(Handle());
+  RECT changed{};
+  std::size_t i = 0;
+  for (int y = 0; y < frame->Height(); ++y)
+    for (int x = 0; x < frame->Width(); ++x, ++i)
+      if (frame->Pixel(x, y) != before[i]) changed = UnionRects(changed, RECT{x, y, x + 1, y + 1});
+  EXPECT_FALSE(changed.IsEmpty());
+  EXPECT_EQ(IntersectRects(changed, device), changed);
+  EXPECT_TRUE(StalePixels().empty());
+}
+
 TEST_F(ScaledWidgetTest, IsDrawnSharpAtTwoNotEnlargedFromOne) {
   Grey const one = OpenAtScaleOne().grey;
   Open();

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real program in a real window, on its own Xvfb display (no fixed display number).
 #   real_window_test.sh PATH/TO/wannianli next-month
-#     clicks "next month" with xdotool, checks that the screenshot changed where the grid is and not in
-#     the weekday row, then closes the widget with its close button and expects exit status 0;
+#     after clock ticks compares the screen with the program's --snapshot (all but the clock) and checks
+#     that a tick changed only the clock; clicks "next month" with xdotool, checks that the screenshot
+#     changed where the grid is and not in the weekday row, then closes the widget with its close button
+#     and expects exit status 0;
 #   real_window_test.sh PATH/TO/wannianli wm-close
 #     under a window manager (openbox), closes the widget with Alt+F4 and expects exit status 0 and nothing
 #     on standard error;
@@ -19,8 +21,9 @@
 #     under openbox, the widget moved with xdotool and shrunk, closed, and started again reopens there,
 #     shrunk;
 #   real_window_test.sh PATH/TO/wannianli xft-dpi-192
-#     the X resource Xft.dpi is 192 (a desktop at 200 %): the window opens at 672 x 988, and next month
-#     and the close button work at their scaled spots, as in next-month.
+#     the X resource Xft.dpi is 192 (a desktop at 200 %): the window opens at 672 x 988, matches the
+#     snapshot at --scale 2 after clock ticks, and next month and the close button work at their scaled
+#     spots, as in next-month.
 # The runtime and settings folders are the test's own (XDG_RUNTIME_DIR, XDG_CONFIG_HOME).
 set -euo pipefail
 program=$1
@@ -229,6 +232,25 @@ xdotool mousemove 1 1
 sleep 1
 [ "$mode" = first-click ] && focus_elsewhere
 shot "$work/before.png"
+
+# After clock ticks, each repainting and presenting only the clock's label: the screen is the program's
+# own snapshot of the same day everywhere but in the clock (its time differs), and a tick later only the
+# clock has changed. A part presented torn or left stale would show here.
+if [ "$mode" = next-month ] || [ "$mode" = xft-dpi-192 ]; then
+  clock="$((10 * s)),$((4 * s)) $((74 * s - 1)),$((24 * s - 1))"  # "now_time" at 10,4,74,24
+  "$program" --today 2015-02-19 --scale "$s" --snapshot "$work/snap.png" 2>/dev/null || fail "--snapshot failed"
+  sleep 1.5
+  shot "$work/ticked.png"
+  for f in snap ticked before; do
+    convert "$work/$f.png" -alpha off -fill black -draw "rectangle $clock" "$work/$f-noclock.png"
+  done
+  stale=$(compare -metric AE "$work/snap-noclock.png" "$work/ticked-noclock.png" null: 2>&1 | cut -d' ' -f1 || true)
+  [ "$stale" = 0 ] || fail "after clock ticks the screen differs from the snapshot in $stale pixels outside the clock"
+  [ "$(compare -metric AE "$work/before-noclock.png" "$work/ticked-noclock.png" null: 2>&1 | cut -d' ' -f1 || true)" = 0 ] ||
+    fail "a clock tick changed the screen outside the clock"
+  ticked=$(changed "$work/before.png" "$work/ticked.png" "$((64 * s))x$((20 * s))+$((10 * s))+$((4 * s))")
+  [ "${ticked%.*}" -gt 0 ] || fail "the clock did not tick on the screen"
+fi
 # "btn_next_month" sits at 212..236 x 136..160.
 xdotool mousemove --window "$window" $((224 * s)) $((148 * s)) click 1 mousemove 1 1
 grid_changed=0

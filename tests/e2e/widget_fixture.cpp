@@ -4,6 +4,7 @@
 #include "grid/grid_constants.h"
 #include "platform/command_runner.h"
 #include "ui/device_scale.h"
+#include "ui/render/render_frame.h"
 #include "windows/memo_window.h"
 #include "windows/note_window.h"
 #include "windows/soft_box_window.h"
@@ -135,6 +136,19 @@ void WidgetTest::Tick(int seconds) {
     clock.AddSeconds(1);
     host.AdvanceTime(1000);
   }
+}
+
+std::vector<POINT> WidgetTest::StalePixels() {
+  RenderFrame* shown = host.Frame(handle);
+  if (shown == nullptr || window == nullptr) return {POINT{-1, -1}};
+  RenderFrame fresh(shown->Width(), shown->Height(), shown->Scale());
+  window->GetPaintManager().Paint(fresh.Canvas());
+  fresh.Flush();
+  std::vector<POINT> stale;
+  for (int y = 0; y < shown->Height(); ++y)
+    for (int x = 0; x < shown->Width(); ++x)
+      if (shown->Pixel(x, y) != fresh.Pixel(x, y)) stale.push_back(POINT{x, y});
+  return stale;
 }
 
 }  // namespace e2e

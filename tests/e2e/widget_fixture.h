@@ -60,6 +60,9 @@ class WidgetTest : public ::testing::Test {
   POINT Centre(CControlUI* control);
   // Seconds of virtual time, with the test clock moved on alike.
   void Tick(int seconds);
+  // Device pixels where the window's frame, as its partial repaints left it, differs from the whole window
+  // painted afresh: a stale or torn spot.
+  std::vector<POINT> StalePixels();
 
   HeadlessHost host;
   TestClock clock;

@@ -143,7 +143,7 @@ TEST_F(Win32HostTest, PaintingGoesThroughTheFrameOntoTheWindow) {
     DuiLib::ICanvas* canvas = host.BeginPaint(window);
     EXPECT_NE(canvas, nullptr);
     if (canvas != nullptr) canvas->FillRect(DuiLib::RECT{0, 0, 100, 50}, 0xFF336699);
-    host.EndPaint(window);
+    host.EndPaint(window, {DuiLib::RECT{0, 0, 100, 50}});
     host.PostQuitMessage(0);
     return 0;
   };

@@ -23,6 +23,7 @@ struct HeadlessHost::Window {
   bool textInput = false;
   RECT caret;
   int paints = 0;
+  std::vector<RECT> lastPainted;
   std::unique_ptr<RenderFrame> frame;
   struct Timer {
     std::uint64_t interval;
@@ -114,10 +115,11 @@ ICanvas* HeadlessHost::BeginPaint(HWND window) {
   return &w->frame->Canvas();
 }
 
-void HeadlessHost::EndPaint(HWND window) {
+void HeadlessHost::EndPaint(HWND window, const std::vector<RECT>& painted) {
   if (Window* w = Find(window)) {
     w->frame->Flush();
     ++w->paints;
+    w->lastPainted = painted;
   }
 }
 
@@ -444,6 +446,11 @@ bool HeadlessHost::SavePng(HWND window, const std::string& file) {
 int HeadlessHost::PaintCount(HWND window) const {
   Window* w = Find(window);
   return w != nullptr ? w->paints : 0;
+}
+
+std::vector<RECT> HeadlessHost::LastPainted(HWND window) const {
+  Window* w = Find(window);
+  return w != nullptr ? w->lastPainted : std::vector<RECT>{};
 }
 
 std::vector<HWND> HeadlessHost::Windows() const {

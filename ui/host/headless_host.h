@@ -37,7 +37,7 @@ class HeadlessHost : public IHost {
   double GetWindowScale(HWND) override { return m_scale; }
   void InvalidateWindow(HWND window) override;
   ICanvas* BeginPaint(HWND window) override;
-  void EndPaint(HWND window) override;
+  void EndPaint(HWND window, const std::vector<RECT>& painted) override;
   void SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) override;
   void KillTimer(HWND window, std::uintptr_t id) override;
   std::uint64_t TickCount() override { return m_now; }
@@ -99,6 +99,8 @@ class HeadlessHost : public IHost {
   DWORD Pixel(HWND window, int x, int y);
   bool SavePng(HWND window, const std::string& file);
   int PaintCount(HWND window) const;
+  // The logical rectangles the last paint of the window presented.
+  std::vector<RECT> LastPainted(HWND window) const;
 
   // The confirmation box. The answer given when a modal loop is not ended by the script (default IDCANCEL),
   // and a script run inside each modal loop (it may click the box's buttons).

@@ -36,8 +36,10 @@
 //     timer tick              WM_TIMER wParam id (SetTimer)
 //     posted message          the posted message, in posting order, after the current one returns
 //     repaint                 WM_PAINT once the queue is empty and the window was invalidated
-// * On WM_PAINT the framework calls BeginPaint, paints the whole frame on the returned canvas and calls
-//   EndPaint, which shows the frame (SDL: one streaming-texture upload of the cairo ARGB32 image).
+// * On WM_PAINT the framework calls BeginPaint, repaints what changed on the returned canvas (the frame
+//   keeps the rest from the last paint; a new or resized frame is painted whole) and calls EndPaint with
+//   those rectangles, which shows them (SDL: the changed sub-rectangle of the streaming texture is
+//   uploaded; Win32: the region was invalidated with InvalidateWindowRect and is painted within).
 // * Windows are borderless: the outer rectangle is the client area placed on the screen.
 // * Every coordinate at this seam is in logical pixels (ui/device_scale.h): client points, window sizes and
 //   screen places alike. A host whose window has a display scale (GetWindowScale) makes the native window
@@ -105,8 +107,11 @@ class IHost {
   // WM_PAINT once the queue is empty (for a hidden window at the latest when it is shown): the framework
   // asks once and asks again only after it got a WM_PAINT.
   virtual void InvalidateWindow(HWND window) = 0;
-  virtual ICanvas* BeginPaint(HWND window) = 0;         // a canvas of the window's client size and scale
-  virtual void EndPaint(HWND window) = 0;               // present the frame
+  // The same for a part of the window (logical pixels); a host that shows only whole frames asks for all.
+  virtual void InvalidateWindowRect(HWND window, const RECT& /*rect*/) { InvalidateWindow(window); }
+  virtual ICanvas* BeginPaint(HWND window) = 0;  // a canvas of the window's client size and scale
+  // Presents the painted rectangles of the frame (logical pixels); the screen keeps the rest.
+  virtual void EndPaint(HWND window, const std::vector<RECT>& painted) = 0;
 
   // Timers: WM_TIMER(id) every `elapseMs` until killed; setting an existing id restarts it.
   virtual void SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) = 0;

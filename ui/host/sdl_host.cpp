@@ -122,14 +122,21 @@ void SdlHost::DestroyNativeWindow(HWND window) {
 void SdlHost::ShowNativeWindow(HWND window, bool show, bool activate) {
   NativeWindow* w = Find(window);
   if (w == nullptr) return;
-  w->visible = show;
   if (!show) {
+    w->visible = false;
     SDL_HideWindow(w->Sdl());
     return;
   }
+  // The first frame is laid out and painted while the window is still unmapped, and shown as it maps.
+  if (!w->visible && w->client != nullptr && w->paintPending) {
+    w->paintPending = false;
+    Deliver(window, WM_PAINT, 0, 0);
+    if ((w = Find(window)) == nullptr) return;
+  }
+  w->visible = true;
   SDL_ShowWindow(w->Sdl());
   if (activate) SDL_RaiseWindow(w->Sdl());
-  w->paintPending = true;  // a newly mapped window has nothing on it yet
+  if (!w->Present()) w->paintPending = true;  // a window with no frame yet has nothing on it
 }
 
 bool SdlHost::IsNativeWindowVisible(HWND window) {
@@ -212,8 +219,8 @@ ICanvas* SdlHost::BeginPaint(HWND window) {
   return w != nullptr ? &w->BeginPaint() : nullptr;
 }
 
-void SdlHost::EndPaint(HWND window) {
-  if (NativeWindow* w = Find(window)) w->EndPaint();
+void SdlHost::EndPaint(HWND window, const std::vector<RECT>& painted) {
+  if (NativeWindow* w = Find(window)) w->EndPaint(painted);
 }
 
 void SdlHost::SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) {

@@ -8,7 +8,7 @@
 //   from which the host recognises a double click there (WM_NCLBUTTONDBLCLK).
 // * timers run on SDL's timer thread and come back as user events (sdl_timers.h); posted messages are
 //   user events too, so they keep their order with native input.
-// * WM_PAINT goes out when SDL's queue is empty; the frame is shown with one texture upload.
+// * WM_PAINT goes out when SDL's queue is empty; the painted part of the frame goes up into the texture.
 // * the mouse capture routes pointer events to the capturing window; SDL itself keeps the pointer
 //   grabbed while a button is held.
 // * SDL's text input is one for the process: it is on while the window with the keyboard has a text field
@@ -63,7 +63,7 @@ class SdlHost final : public IHost {
   double GetWindowScale(HWND) override { return m_scale; }
   void InvalidateWindow(HWND window) override;
   ICanvas* BeginPaint(HWND window) override;
-  void EndPaint(HWND window) override;
+  void EndPaint(HWND window, const std::vector<RECT>& painted) override;
   void SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) override;
   void KillTimer(HWND window, std::uintptr_t id) override;
   std::uint64_t TickCount() override;

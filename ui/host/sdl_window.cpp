@@ -54,10 +54,12 @@ ICanvas& NativeWindow::BeginPaint() {
   return m_frame->Canvas();
 }
 
-void NativeWindow::EndPaint() {
+void NativeWindow::EndPaint(const std::vector<RECT>& painted) {
   if (!m_frame) return;
   m_frame->Flush();
+  bool whole = false;
   if (!m_texture || m_textureWidth != m_frame->Width() || m_textureHeight != m_frame->Height()) {
+    whole = true;
     // cairo's ARGB32 words are SDL's ARGB8888: the frame goes up as it is.
     m_texture.reset(SDL_CreateTexture(m_renderer.get(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                       m_frame->Width(), m_frame->Height()));
@@ -70,8 +72,25 @@ void NativeWindow::EndPaint() {
     m_textureWidth = m_frame->Width();
     m_textureHeight = m_frame->Height();
   }
-  SDL_UpdateTexture(m_texture.get(), nullptr, m_frame->Data(), m_frame->Stride());
-  Present();
+  if (whole) {
+    SDL_UpdateTexture(m_texture.get(), nullptr, m_frame->Data(), m_frame->Stride());
+    Present();
+    return;
+  }
+  // Only what was painted goes up (a clock tick: the clock's label), into the texture and from there into
+  // the software renderer's back buffer, the window's own framebuffer, which keeps the rest of the last
+  // frame (an expose or a show copies the whole texture again: Present).
+  RECT const frame{0, 0, m_frame->Width(), m_frame->Height()};
+  for (const RECT& part : painted) {
+    RECT const d = IntersectRects(ToDeviceOutward(part, scale), frame);
+    if (d.IsEmpty()) continue;
+    SDL_Rect const area{d.left, d.top, d.Width(), d.Height()};
+    const std::uint8_t* first = m_frame->Data() + static_cast<std::ptrdiff_t>(d.top) * m_frame->Stride() +
+                                 static_cast<std::ptrdiff_t>(d.left) * 4;
+    SDL_UpdateTexture(m_texture.get(), &area, first, m_frame->Stride());
+    SDL_RenderCopy(m_renderer.get(), m_texture.get(), &area, &area);
+  }
+  SDL_RenderPresent(m_renderer.get());
 }
 
 bool NativeWindow::Present() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "ui/host/host.h"
 #include "ui/host/sdl_handles.h"
@@ -23,8 +24,9 @@ class NativeWindow {
 
   // A canvas of the window's size (the frame is remade when the size changed).
   ICanvas& BeginPaint();
-  // Uploads the painted frame into the texture (one upload) and shows it.
-  void EndPaint();
+  // Uploads the painted rectangles (logical) of the frame into the texture and shows it; a new texture
+  // gets the whole frame.
+  void EndPaint(const std::vector<RECT>& painted);
   // Shows the last frame again (after an expose); false when there is none yet.
   bool Present();
 

@@ -270,7 +270,6 @@ struct Win32HostAccess {
     auto const* suggested = reinterpret_cast<const ::RECT*>(lParam);
     SetWindowPos(window.native, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    window.paintPending = false;  // the next InvalidateWindow must reach Windows
     window.host->InvalidateWindow(window.handle);
     if (window.textInput) window.host->PlaceInputMethod(window);  // the candidate list at the new scale
   }
@@ -384,6 +383,12 @@ void Win32Host::DestroyNativeWindow(HWND window) {
 void Win32Host::ShowNativeWindow(HWND window, bool show, bool activate) {
   Window* w = Find(window);
   if (w == nullptr) return;
+  // The first frame is painted while the window is hidden; the WM_PAINT of showing it only presents it.
+  if (show && !IsWindowVisible(w->native) && w->paintPending && w->client != nullptr) {
+    w->paintPending = false;
+    w->client->HostDispatch(WM_PAINT, 0, 0);
+    if ((w = Find(window)) == nullptr) return;
+  }
   ShowWindow(w->native, !show ? SW_HIDE : activate ? SW_SHOW : SW_SHOWNOACTIVATE);
   if (show && activate) SetForegroundWindow(w->native);
 }
@@ -459,9 +464,20 @@ void Win32Host::SetMouseCapture(HWND window, bool capture) {
 
 void Win32Host::InvalidateWindow(HWND window) {
   Window* w = Find(window);
-  if (w == nullptr || w->paintPending) return;
+  if (w == nullptr) return;
+  // Always to Windows, pending or not: a part invalidated before must not stand for the whole.
   w->paintPending = true;
   InvalidateRect(w->native, nullptr, FALSE);  // WM_PAINT comes once the queue is empty
+}
+
+void Win32Host::InvalidateWindowRect(HWND window, const RECT& rect) {
+  Window* w = Find(window);
+  if (w == nullptr) return;
+  // Each part joins Windows' update region, pending or not: WM_PAINT presents within that region only.
+  w->paintPending = true;
+  RECT const device = ToDeviceOutward(rect, w->scale);
+  ::RECT const native{device.left, device.top, device.right, device.bottom};
+  ::InvalidateRect(w->native, &native, FALSE);
 }
 
 ICanvas* Win32Host::BeginPaint(HWND window) {
@@ -476,15 +492,20 @@ ICanvas* Win32Host::BeginPaint(HWND window) {
   return &w->frame->Canvas();
 }
 
-void Win32Host::EndPaint(HWND window) {
+void Win32Host::EndPaint(HWND window, const std::vector<RECT>& painted) {
   Window* w = Find(window);
   if (w == nullptr || !w->frame) return;
-  if (m_paintDc != nullptr) {
-    Present(static_cast<::HDC>(m_paintDc), *w->frame);
-    return;
-  }
+  // Inside WM_PAINT the paint DC is clipped to the update region (the invalidated parts and anything
+  // uncovered); the painted parts go up through the window's DC as well, in case the framework painted
+  // more than Windows was told (a layout change it found only when painting).
+  if (m_paintDc != nullptr) Present(static_cast<::HDC>(m_paintDc), *w->frame);
   ::HDC dc = GetDC(w->native);
-  Present(dc, *w->frame);
+  for (const RECT& part : painted) {
+    RECT const device = ToDeviceOutward(part, w->scale);
+    IntersectClipRect(dc, device.left, device.top, device.right, device.bottom);
+    Present(dc, *w->frame);
+    SelectClipRgn(dc, nullptr);
+  }
   ReleaseDC(w->native, dc);
 }
 

@@ -46,8 +46,9 @@ class Win32Host : public IHost {
   void SetMouseCapture(HWND window, bool capture) override;
   double GetWindowScale(HWND window) override;
   void InvalidateWindow(HWND window) override;
+  void InvalidateWindowRect(HWND window, const RECT& rect) override;
   ICanvas* BeginPaint(HWND window) override;
-  void EndPaint(HWND window) override;
+  void EndPaint(HWND window, const std::vector<RECT>& painted) override;
   void SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) override;
   void KillTimer(HWND window, std::uintptr_t id) override;
   std::uint64_t TickCount() override;

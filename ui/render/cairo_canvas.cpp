@@ -12,6 +12,7 @@
 
 #include "platform/code_page.h"
 #include "ui/device_scale.h"
+#include "ui/render/font_warm_up.h"
 #include "ui/render/image_cache.h"
 #include "ui/render/image_file.h"
 #include "ui/render/image_variants.h"
@@ -55,6 +56,7 @@ void SetSource(cairo_t* cr, DWORD argb) {
 class CairoCanvas final : public ICanvas {
  public:
   CairoCanvas(cairo_t* cr, double scale) : m_cr(cr), m_scale(scale) {
+    FinishFontWarmUp();  // before this thread's first use of pango
     m_context.reset(pango_cairo_create_context(cr));
     pango_context_set_language(m_context.get(), pango_language_from_string("zh-cn"));
     std::unique_ptr<cairo_font_options_t, CairoDeleter> options(cairo_font_options_create());
