@@ -16,6 +16,12 @@ namespace {
 
 constexpr std::string_view kOptions[] = {"--export-notes", "--import-notes", "--import-holidays", "--forget-holidays"};
 
+// "1 note", "2 notes": the summary lines count in words a reader would write.
+std::string Counted(std::size_t count, std::string_view one, std::string_view many = {}) {
+  if (count == 1) return "1 " + std::string(one);
+  return std::to_string(count) + " " + (many.empty() ? std::string(one) + "s" : std::string(many));
+}
+
 int StoreFailed(const UserStore& store, const CppSQLite3Exception& error, std::ostream& err) {
   err << "wannianli: user store " << store.Path() << ": " << error.ErrorMessage() << " (nothing changed)\n";
   return 1;
@@ -61,7 +67,7 @@ int ExportNotes(const std::string& path, std::ostream& out, std::ostream& err) {
     err << "wannianli: --export-notes: " << problem << "\n";
     return 1;
   }
-  out << "wannianli: exported " << notes.size() << " notes to " << path << "\n";
+  out << "wannianli: exported " << Counted(notes.size(), "note") << " to " << path << "\n";
   return 0;
 }
 
@@ -96,8 +102,8 @@ int ImportNotes(const std::string& path, std::ostream& out, std::ostream& err) {
   } catch (const CppSQLite3Exception& error) {
     return StoreFailed(store, error, err);
   }
-  out << "wannianli: " << path << ": read " << file.events.size() + file.otherEntries << " entries; added "
-      << counts.added << " notes, replaced " << counts.replaced << ", merged " << counts.merged << " into a day's note, "
+  out << "wannianli: " << path << ": read " << Counted(file.events.size() + file.otherEntries, "entry", "entries") << "; added "
+      << Counted(counts.added, "note") << ", replaced " << counts.replaced << ", merged " << counts.merged << " into a day's note, "
       << counts.unchanged << " unchanged; skipped " << skipped << " (not all-day events on a day of "
       << lunar::kFirstYear << "-" << lunar::kLastYear << ")\n";
   return 0;
@@ -159,14 +165,14 @@ int ImportHolidays(const std::string& path, std::ostream& out, std::ostream& err
       int rest = 0;
       for (const UserHoliday& d : list) rest += d.kind == HolidayKind::Rest;
       std::string& into = before.count(year) != 0 ? replaced : added;
-      into += (into.empty() ? "" : ", ") + std::to_string(year) + " (" + std::to_string(rest) + " rest days, " +
-              std::to_string(list.size() - rest) + " worked days)";
+      into += (into.empty() ? "" : ", ") + std::to_string(year) + " (" + Counted(rest, "rest day") + ", " +
+              Counted(list.size() - rest, "worked day") + ")";
     }
     if (!schedules.empty()) store.ReplaceHolidayYears(schedules, path);
   } catch (const CppSQLite3Exception& error) {
     return StoreFailed(store, error, err);
   }
-  out << "wannianli: " << path << ": read " << file.events.size() + file.otherEntries << " entries; added "
+  out << "wannianli: " << path << ": read " << Counted(file.events.size() + file.otherEntries, "entry", "entries") << "; added "
       << (added.empty() ? "no year" : added) << "; replaced " << (replaced.empty() ? "no year" : replaced) << "; skipped "
       << skipped << " (not all-day (休)/(班) events of " << lunar::kFirstYear << "-" << lunar::kLastYear << ")\n";
   return 0;

@@ -68,7 +68,7 @@ ICS
   ! grep -qP '\t(rest|work)$' "$dir/builtin" || fail "yiji.db already has 2027"
   "$program" --snapshot "$dir/before.png" --today 2027-02-01 2>/dev/null || fail "snapshot failed"
   run_ok --import-holidays "$dir/2027.ics"
-  grep -q 'added 2027 (8 rest days, 1 worked days); replaced no year; skipped 1' "$dir/out" || fail "unexpected summary"
+  grep -q 'added 2027 (8 rest days, 1 worked day); replaced no year; skipped 1' "$dir/out" || fail "unexpected summary"
   holiday_column 2027-02-05 2027-02-15 >"$dir/imported"
   printf '%s\n' 2027-02-05$'\t' 2027-02-06$'\trest' 2027-02-07$'\trest' 2027-02-08$'\trest' 2027-02-09$'\trest' \
     2027-02-10$'\trest' 2027-02-11$'\trest' 2027-02-12$'\trest' 2027-02-13$'\trest' 2027-02-14$'\twork' \
@@ -106,7 +106,7 @@ END:VTODO
 END:VCALENDAR
 ICS
   run_ok --import-notes "$dir/in.ics"
-  grep -q 'read 3 entries; added 1 notes, replaced 0, merged 0 into a day.s note, 0 unchanged; skipped 2' "$dir/out" ||
+  grep -q 'read 3 entries; added 1 note, replaced 0, merged 0 into a day.s note, 0 unchanged; skipped 2' "$dir/out" ||
     fail "unexpected summary"
   run_ok --export-notes "$dir/first.ics"
   export WANNIANLI_DATA_DIR=$dir/empty
