@@ -19,25 +19,25 @@ namespace DuiLib {
 
 // What a good value looks like: the warning that refuses a value says it.
 enum class ValueKind { Text, Flag, Color, Int, Rect, Size, Choice };
-struct ValueSpec {
+struct ValueRule {
   ValueKind kind = ValueKind::Text;
   IntRange range{0, 0};      // Int, Rect, Size: each number
   const char* choices = "";  // Choice: the words allowed, as a phrase
 };
 // "an integer in 0..16384", "true or false", ...
-std::string DescribeValue(const ValueSpec& spec);
+std::string DescribeValue(const ValueRule& rule);
 
 enum class AttributeStatus { Applied, UnknownName, BadValue };
 struct AttributeResult {
   AttributeStatus status = AttributeStatus::Applied;
-  ValueSpec expected;  // for BadValue
+  ValueRule expected;  // for BadValue
 };
 
 template <class Target>
 struct Attribute {
   std::wstring_view name;
   bool (*apply)(Target& target, std::wstring_view value);  // false: malformed or out of range, nothing set
-  ValueSpec spec;
+  ValueRule rule;
 };
 
 // Applies the attribute `name` of `table` to `target`; UnknownName when the table has none of that name.
@@ -47,7 +47,7 @@ AttributeResult ApplyFromTable(std::span<const Attribute<Target>> table, Target&
   for (const Attribute<Target>& attribute : table) {
     if (attribute.name != name) continue;
     if (attribute.apply(target, value)) return {};
-    return {AttributeStatus::BadValue, attribute.spec};
+    return {AttributeStatus::BadValue, attribute.rule};
   }
   return {AttributeStatus::UnknownName, {}};
 }
