@@ -44,3 +44,7 @@ class AlmanacBatch {
 // without the almanac are asked again. Inside a batch it first checks the file, if the batch has not yet;
 // outside one it makes no file-system call. Memos of the look-ups' answers compare it.
 std::uint64_t AlmanacGeneration();
+
+// Names the batch under way (equal values: the same outermost batch), 0 outside any batch. Lets other
+// files read beside yiji.db (the user's notes) be looked at once per batch too.
+std::uint64_t CurrentAlmanacBatch();

@@ -65,6 +65,7 @@ struct KeptAlmanac {
 
   // The batch under way.
   int depth = 0;
+  std::uint64_t batch = 0;  // counts outermost batches
   bool batchLooked = false;
   bool reading = false;
   int busyWaitMs = kRefreshBusyWaitMs;
@@ -149,6 +150,7 @@ AlmanacBatch::AlmanacBatch(int busyWaitMs, AlmanacCheck check) noexcept
   KeptAlmanac& k = Kept();
   ++k.depth;
   if (!outermost) return;
+  ++k.batch;
   k.batchLooked = false;
   k.busyWaitMs = busyWaitMs;
   k.check = check;
@@ -170,6 +172,11 @@ bool AlmanacBatch::NoticeFileGone() {
   k.identity.reset();
   ++k.generation;
   return true;
+}
+
+std::uint64_t CurrentAlmanacBatch() {
+  KeptAlmanac const& k = Kept();
+  return k.depth > 0 ? k.batch : 0;
 }
 
 std::uint64_t AlmanacGeneration() {

@@ -3,13 +3,17 @@
 #include <iostream>
 #include <set>
 
+#include "almanac/almanac_batch.h"
 #include "almanac/cpp_sqlite3_exception.h"
 #include "almanac/user_store.h"
 
 void NoteIndex::Look() {
+  std::uint64_t const batch = CurrentAlmanacBatch();
+  if (looked && batch != 0 && batch == lookedInBatch) return;  // a refresh's 43 questions, one look
   UserStore store;
   auto const nowFile = platform::GetFileIdentity(store.Path());
   auto const nowLog = platform::GetFileIdentity(store.Path() + "-wal");
+  lookedInBatch = batch;
   if (looked && path == store.Path() && file == nowFile && log == nowLog) return;
   try {
     std::map<std::string, std::string> lines;

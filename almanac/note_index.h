@@ -1,7 +1,8 @@
 #pragma once
 // The user's notes as the widget marks them: which days have one, and each one's first line. The store
-// (almanac/user_store.h) is read again only when user.db or its log changed since the last look (one stat
-// of each), so the 42 cells of a refresh cost two stats. A store that cannot be read keeps what was read
+// (almanac/user_store.h) is looked at once per batch of look-ups (almanac/almanac_batch.h: one stat of
+// user.db and one of its log) and read again only when they changed, so the 42 cells of a refresh cost two
+// stats; outside a batch every question looks. A store that cannot be read keeps what was read
 // last and is said once on standard error. UI thread only.
 #include <cstdint>
 #include <map>
@@ -19,6 +20,7 @@ class NoteIndex {
 
  private:
   bool looked = false;
+  std::uint64_t lookedInBatch = 0;
   std::string path;
   std::optional<platform::FileIdentity> file, log;
   std::map<std::string, std::string> firstLines;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <tuple>
 
 #include "ui/render/cairo_canvas.h"
 
@@ -75,6 +77,21 @@ TEST_F(CanvasTest, EllipsisAndWrappingFitTheWidth) {
   SIZE wrapped = c.MeasureText(longText, font, 100, DT_WORDBREAK);
   EXPECT_LE(wrapped.cx, 100);
   EXPECT_GE(wrapped.cy, 2 * plain.cy);
+}
+
+// Shaped texts are kept for reuse: one drawn again after hundreds of others (the clock's seconds) comes
+// back as it was first drawn, and the same text at another width is laid out anew.
+TEST_F(CanvasTest, TextDrawnAgainAfterManyOthersLandsAsAtFirst) {
+  RECT const first = Ink(L"廿九 除夕", DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+  SIZE const measured = frame.Canvas().MeasureText(L"廿九 除夕", font, 0, DT_SINGLELINE);
+  for (int i = 0; i < 700; ++i) Ink(L"10:24:" + std::to_wstring(i), DT_SINGLELINE);
+  RECT const again = Ink(L"廿九 除夕", DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+  EXPECT_EQ(std::tie(again.left, again.top, again.right, again.bottom),
+            std::tie(first.left, first.top, first.right, first.bottom));
+  SIZE const remeasured = frame.Canvas().MeasureText(L"廿九 除夕", font, 0, DT_SINGLELINE);
+  EXPECT_EQ(remeasured.cx, measured.cx);
+  EXPECT_LT(frame.Canvas().MeasureText(L"廿九 除夕", font, measured.cx / 2, DT_SINGLELINE | DT_END_ELLIPSIS).cx,
+            measured.cx);
 }
 
 TEST_F(CanvasTest, BoldIsWiderAndSizesArePixels) {

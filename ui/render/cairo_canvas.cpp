@@ -208,11 +208,10 @@ class CairoCanvas final : public ICanvas {
     return picked;
   }
 
-  // One layout per font, reused for every text drawn in it: building a layout and resolving a font
-  // description costs more than shaping the few characters of a label.
-  PangoLayout* LayoutFor(const FontSpec& font) {
-    for (CachedFont& cached : m_fonts) {
-      if (cached.key == font) return cached.layout.get();
+  // One empty layout per font, copied for each text drawn in it: resolving a font description once.
+  std::size_t FontIndex(const FontSpec& font) {
+    for (std::size_t i = 0; i < m_fonts.size(); ++i) {
+      if (m_fonts[i].key == font) return i;
     }
     std::string family = platform::WideToUtf8(font.face);
     family += family.empty() ? kFallbackFaces : std::string(",") + kFallbackFaces;
@@ -231,32 +230,70 @@ class CairoCanvas final : public ICanvas {
       pango_attr_list_unref(attrs);
     }
     m_fonts.push_back(CachedFont{font, std::move(layout)});
-    return m_fonts.back().layout.get();
+    return m_fonts.size() - 1;
   }
 
+  // A layout per text, font, width and style, shaped once and reused: a month step draws mostly the same
+  // day numbers, lunar days and labels as the month before, and shaping is most of a text's cost. Two
+  // generations of at most kShapedPerGeneration entries keep what was drawn lately (the clock's every
+  // second would otherwise fill the cache) without an order list per draw.
   PangoLayout* Prepare(std::wstring_view text, const FontSpec& font, int width, UINT style) {
-    PangoLayout* layout = LayoutFor(font);
     m_utf8 = platform::WideToUtf8(text);
-    pango_layout_set_text(layout, m_utf8.c_str(), static_cast<int>(m_utf8.size()));
-    bool wrap = (style & DT_WORDBREAK) != 0 && (style & DT_SINGLELINE) == 0;
-    bool ellipsis = !wrap && (style & DT_END_ELLIPSIS) != 0;
-    pango_layout_set_single_paragraph_mode(layout, !wrap);
-    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
-    pango_layout_set_ellipsize(layout, ellipsis ? PANGO_ELLIPSIZE_END : PANGO_ELLIPSIZE_NONE);
-    width = std::min(width, kMaxTextWidth);
-    pango_layout_set_width(layout, (wrap || ellipsis) && width > 0 ? width * PANGO_SCALE : -1);
+    bool const wrap = (style & DT_WORDBREAK) != 0 && (style & DT_SINGLELINE) == 0;
+    bool const ellipsis = !wrap && (style & DT_END_ELLIPSIS) != 0;
+    width = (wrap || ellipsis) && width > 0 ? std::min(width, kMaxTextWidth) : -1;
     PangoAlignment align = PANGO_ALIGN_LEFT;
     if (style & DT_CENTER) align = PANGO_ALIGN_CENTER;
     else if (style & DT_RIGHT) align = PANGO_ALIGN_RIGHT;
-    pango_layout_set_alignment(layout, align);
-    return layout;
+    std::size_t const fontIndex = FontIndex(font);
+    ShapedKey key{m_utf8, fontIndex, width, (wrap ? 1 : 0) | (ellipsis ? 2 : 0) | (static_cast<int>(align) << 2)};
+    if (auto it = m_shaped.find(key); it != m_shaped.end()) return it->second.get();
+    std::unique_ptr<PangoLayout, GObjectDeleter> layout;
+    if (auto old = m_shapedBefore.find(key); old != m_shapedBefore.end()) {
+      layout = std::move(old->second);
+      m_shapedBefore.erase(old);
+    } else {
+      layout.reset(pango_layout_copy(m_fonts[fontIndex].layout.get()));
+      pango_layout_set_text(layout.get(), m_utf8.c_str(), static_cast<int>(m_utf8.size()));
+      pango_layout_set_single_paragraph_mode(layout.get(), !wrap);
+      pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD_CHAR);
+      pango_layout_set_ellipsize(layout.get(), ellipsis ? PANGO_ELLIPSIZE_END : PANGO_ELLIPSIZE_NONE);
+      pango_layout_set_width(layout.get(), width > 0 ? width * PANGO_SCALE : -1);
+      pango_layout_set_alignment(layout.get(), align);
+    }
+    if (m_shaped.size() >= kShapedPerGeneration) {
+      m_shapedBefore = std::move(m_shaped);
+      m_shaped.clear();
+    }
+    return m_shaped.emplace(std::move(key), std::move(layout)).first->second.get();
   }
+
+  struct ShapedKey {
+    std::string text;
+    std::size_t font;
+    int width;
+    int style;
+    bool operator==(const ShapedKey&) const = default;
+  };
+  struct ShapedKeyHash {
+    std::size_t operator()(const ShapedKey& k) const {
+      std::size_t h = std::hash<std::string>{}(k.text);
+      for (std::size_t part : {k.font, static_cast<std::size_t>(k.width), static_cast<std::size_t>(k.style)}) {
+        h ^= part + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2);
+      }
+      return h;
+    }
+  };
+  using ShapedLayouts = std::unordered_map<ShapedKey, std::unique_ptr<PangoLayout, GObjectDeleter>, ShapedKeyHash>;
+  static constexpr std::size_t kShapedPerGeneration = 256;
 
   cairo_t* m_cr;
   double m_scale;
   std::unique_ptr<PangoContext, GObjectDeleter> m_context;
   std::vector<CachedFont> m_fonts;
   std::unordered_map<std::string, PickedImage<cairo_surface_t>> m_picked;
+  ShapedLayouts m_shaped;
+  ShapedLayouts m_shapedBefore;
   std::string m_utf8;
 };
 
