@@ -1,6 +1,6 @@
 #pragma once
 // The three iCalendar operations of ical_calendar.h as one table. libical links ICU, and mapping and
-// relocating those libraries costs every start of the widget about 2 MB and 2.5 ms for nothing: on Linux the
+// relocating those libraries costs every start of the widget about 2 MB and 2 ms for nothing: on Linux the
 // operations live in a module of their own (wannianli-ical.so, the only part that links libical), loaded
 // when an iCalendar command first asks for them. The Windows build links them in.
 #include <string>
@@ -24,6 +24,6 @@ extern "C" const IcalOperations* wannianli_ical_operations();
 
 // The operations. On Linux the first call loads the module: beside the executable (a build tree, a portable
 // copy), else in the private library folder the install puts it in, relative to the executable's folder
-// (../lib/wannianli, as CMAKE_INSTALL_LIBDIR says). The module then stays loaded. nullptr when it cannot be
-// loaded, with `error` saying what was tried and why each failed, on one line.
+// (../lib/<multiarch>/wannianli: the top CMakeLists.txt). The module then stays loaded. nullptr when it
+// cannot be loaded, with `error` saying what was tried and why each failed, on one line.
 const IcalOperations* IcalCalendar(std::string& error);
