@@ -6,18 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/calendar_date.h"
 #include "almanac/user_store.h"
-
-struct CalendarDate {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  friend auto operator<=>(const CalendarDate&, const CalendarDate&) = default;
-};
-
-// "YYYY-MM-DD".
-std::string DateText(const CalendarDate& date);
-CalendarDate NextDay(const CalendarDate& date);
 
 // One VEVENT as read.
 struct CalendarEvent {

@@ -309,5 +309,3 @@ std::string UtcStamp() {
   std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &utc);
   return text;
 }
-
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }

@@ -81,5 +81,6 @@ class UserStore {
 std::string NewNoteUid();
 // The current UTC time as "YYYYMMDDTHHMMSSZ".
 std::string UtcStamp();
-// The first line of a note's text (up to the first '\n').
-std::string FirstLine(const std::string& text);
+// The first line of a note's text (up to the first '\n'). Inline: the iCalendar module writes it as an
+// event's summary without taking the store's code along.
+inline std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "almanac/cpp_sqlite3_exception.h"
-#include "almanac/ical_calendar.h"
+#include "almanac/calendar_date.h"
+#include "almanac/ical_module.h"
 #include "almanac/user_store.h"
 #include "lunar/supported_years.h"
 #include "platform/atomic_file.h"
@@ -52,9 +53,20 @@ int ForgetHolidays(std::string_view yearText, std::ostream& out, std::ostream& e
   return 0;
 }
 
+// The iCalendar operations, or nullptr after one line saying why they cannot be had (status 1: the
+// program's install is at fault, not the file).
+const IcalOperations* Ical(std::string_view option, std::ostream& err) {
+  std::string problem;
+  const IcalOperations* ical = IcalCalendar(problem);
+  if (ical == nullptr) err << "wannianli: " << option << ": " << problem << "\n";
+  return ical;
+}
+
 bool Usable(const CalendarEvent& event) { return event.allDay && lunar::IsSupportedYear(event.start.year); }
 
 int ExportNotes(const std::string& path, std::ostream& out, std::ostream& err) {
+  const IcalOperations* ical = Ical("--export-notes", err);
+  if (ical == nullptr) return 1;
   UserStore store;
   std::vector<UserNote> notes;
   try {
@@ -63,7 +75,7 @@ int ExportNotes(const std::string& path, std::ostream& out, std::ostream& err) {
     return StoreFailed(store, error, err);
   }
   std::vector<UserNote> const oldestFirst(notes.rbegin(), notes.rend());
-  if (std::string problem = platform::WriteFileAtomically(path, WriteNotesCalendar(oldestFirst)); !problem.empty()) {
+  if (std::string problem = platform::WriteFileAtomically(path, ical->writeNotesCalendar(oldestFirst)); !problem.empty()) {
     err << "wannianli: --export-notes: " << problem << "\n";
     return 1;
   }
@@ -80,7 +92,9 @@ std::string NoteText(const CalendarEvent& event) {
 }
 
 int ImportNotes(const std::string& path, std::ostream& out, std::ostream& err) {
-  CalendarFile const file = ReadCalendarFile(path);
+  const IcalOperations* ical = Ical("--import-notes", err);
+  if (ical == nullptr) return 1;
+  CalendarFile const file = ical->readCalendarFile(path);
   if (!file.error.empty()) {
     err << "wannianli: " << file.error << "\n";
     return 2;
@@ -125,7 +139,9 @@ bool HolidayOf(const std::string& summary, HolidayKind& kind, std::string& name)
 }
 
 int ImportHolidays(const std::string& path, std::ostream& out, std::ostream& err) {
-  CalendarFile const file = ReadCalendarFile(path);
+  const IcalOperations* ical = Ical("--import-holidays", err);
+  if (ical == nullptr) return 1;
+  CalendarFile const file = ical->readCalendarFile(path);
   if (!file.error.empty()) {
     err << "wannianli: " << file.error << "\n";
     return 2;

@@ -6,7 +6,8 @@
 //                                          replaces that year's schedule
 //   wannianli --forget-holidays YEAR       back to the built-in schedule of YEAR
 // Each prints one summary line on `out` and returns 0. A bad file gets one line naming file and line on
-// `err`, status 2, and nothing changes; a store that cannot be written, status 1.
+// `err`, status 2, and nothing changes; a store that cannot be written, or an iCalendar module that cannot
+// be loaded (almanac/ical_module.h), status 1.
 #include <iosfwd>
 #include <span>
 #include <string_view>

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The user's store through the real program, with real files: holiday schedules imported from iCalendar
 # (a published one and a made-up year yiji.db lacks), notes exported and imported, a bad file, an import
-# killed in the middle of its transaction, a damaged store. Every run has its own data folder.
-#   user_data_test.sh WANNIANLI FIXTURE_CACHE holidays2025|holidays2027|notes|killed|damaged
+# killed in the middle of its transaction, a damaged store; a program without its iCalendar module. Every
+# run has its own data folder.
+#   user_data_test.sh WANNIANLI FIXTURE_CACHE holidays2025|holidays2027|notes|killed|damaged|no-module
 set -uo pipefail
 program=$1 cache=$2 case=$3
 dir=$(mktemp -d)
@@ -174,6 +175,20 @@ damaged)
   cmp "$aside" "$dir/damaged" || fail "the damaged store was changed"
   [ "$(sqlite3 "$store" 'pragma integrity_check')" = ok ] || fail "the fresh store is not sound"
   [ "$(sqlite3 "$store" 'select body from note')" = fresh ] || fail "the import did not reach the fresh store"
+  ;;
+no-module)
+  # A copy of the program without its iCalendar module, neither beside it nor in its private library
+  # folder: an iCalendar command says in one line where it looked, exits 1 and writes nothing.
+  alone=$(realpath "$dir")/alone/bin
+  mkdir -p "$alone"
+  cp "$program" "$alone/"
+  "$alone/wannianli" --export-notes "$dir/notes.ics" >"$dir/out" 2>"$dir/err"
+  status=$?
+  cat "$dir/err"
+  [ "$status" = 1 ] || fail "status $status without the module"
+  [ "$(wc -l <"$dir/err")" = 1 ] && [ ! -s "$dir/out" ] && [ ! -e "$dir/notes.ics" ] || fail "not one error line, or a file"
+  grep -qF ": tried $alone/wannianli-ical.so (" "$dir/err" && grep -qF "; $alone/../lib" "$dir/err" ||
+    fail "the error does not name both places"
   ;;
 *) fail "unknown case $case" ;;
 esac

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` into a temporary prefix: the desktop entry and the AppStream metainfo pass their
 # validators, the files are where GNUInstallDirs puts them, and the installed program — with nothing beside
-# it — finds its almanac and skin in ../share/wannianli.
+# it — finds its almanac and skin in ../share/wannianli and its iCalendar module in its private library
+# folder.
 #   install_test.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
@@ -30,4 +31,10 @@ info=$("$prefix/bin/wannianli" --info 2015-09-27)
 "$prefix/bin/wannianli" --today 2015-02-19 --snapshot "$work/snapshot.png" || fail "the installed --snapshot failed"
 [ "$(identify -format %wx%h "$work/snapshot.png")" = 336x494 ] || fail "the snapshot is not 336x494"
 [ "$("$prefix/bin/wannianli" --version)" = "wannianli $version" ] || fail "--version"
+# libical (and ICU through it) is loaded only by the iCalendar commands, from the private library folder.
+needed=$(readelf -d "$prefix/bin/wannianli")
+[[ $needed != *libical* && $needed != *libicu* ]] || fail "the program links libical or ICU itself"
+WANNIANLI_DATA_DIR=$work/data "$prefix/bin/wannianli" --export-notes "$work/notes.ics" >/dev/null ||
+  fail "the installed --export-notes failed"
+[ "$(head -n 1 "$work/notes.ics")" = $'BEGIN:VCALENDAR\r' ] || fail "--export-notes wrote no calendar"
 echo "install test: installed into a temporary prefix; validators pass; the installed program runs"
