@@ -19,7 +19,8 @@ std::optional<PixelLayout> LayoutOf(const SDL_Surface& surface) {
 
 }  // namespace
 
-SurfaceFrame::SurfaceFrame(SDL_Surface* target, double scale) : m_target(target) {
+SurfaceFrame::SurfaceFrame(SDL_Surface* target, double scale)
+    : m_target(target), m_width(target->w), m_height(target->h) {
   if (std::optional<PixelLayout> layout = LayoutOf(*target)) {
     m_frame = CairoFrame::OverPixels(static_cast<std::uint8_t*>(target->pixels), target->w, target->h,
                                      target->pitch, *layout, scale);

@@ -24,11 +24,11 @@ class SurfaceFrame {
   SurfaceFrame(const SurfaceFrame&) = delete;
   SurfaceFrame& operator=(const SurfaceFrame&) = delete;
 
-  SDL_Surface* Target() const { return m_target; }
+  SDL_Surface* Target() const { return m_target; }  // compared only: it may have been freed since
   // True when the canvas paints into the target's own memory (no conversion).
   bool InPlace() const { return m_source == nullptr; }
-  int Width() const { return m_target->w; }
-  int Height() const { return m_target->h; }
+  int Width() const { return m_width; }
+  int Height() const { return m_height; }
   ICanvas& Canvas() { return m_frame->Canvas(); }
   // After painting: the painted device rectangles are in the target's pixels (cairo flushed; a private
   // frame's rectangles converted into the target's format).
@@ -40,6 +40,8 @@ class SurfaceFrame {
   };
 
   SDL_Surface* m_target;
+  int m_width;
+  int m_height;
   std::unique_ptr<CairoFrame> m_frame;
   // The private frame's pixels as an SDL surface, the source of the conversion; null when painting in place.
   std::unique_ptr<SDL_Surface, SurfaceDeleter> m_source;
