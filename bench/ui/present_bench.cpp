@@ -2,8 +2,9 @@
 // the whole calendar-sized window (a month step repaints most of it), at the display scales 1 and 2 (the
 // argument is the scale in percent). The painting is one fill, so the figure is the host's own work: the
 // frame's memory, any conversion, and the transfer to the X server with its round trip.
-// Run it under an X server: `xvfb-run -a -s "-screen 0 1024x768x24" build/bin/bench_sdl_present`. Without
-// DISPLAY it takes SDL's dummy driver, which shows nothing and so times the host's copies alone.
+// Run it under an X server that outlives its clients (each benchmark opens the display anew; a resetting
+// Xvfb refuses it meanwhile): `xvfb-run -a -s "-screen 0 1024x768x24 -noreset" build/bin/bench_sdl_present`.
+// Without DISPLAY it takes SDL's dummy driver, which shows nothing and so times the host's copies alone.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
