@@ -98,8 +98,10 @@ class CalendarWindow : public DuiLib::WindowImplBase {
   void SetShrunk(bool shrink);
   bool IsShrunk() const { return shrunk; }
 
-  DuiLib::CDuiString GetSkinFolder() override { return L"skin\\"; }
-  DuiLib::CDuiString GetSkinFile() override { return L"main.xml"; }
+  static constexpr wchar_t kSkinFolder[] = L"skin\\";
+  static constexpr wchar_t kSkinFile[] = L"main.xml";
+  DuiLib::CDuiString GetSkinFolder() override { return kSkinFolder; }
+  DuiLib::CDuiString GetSkinFile() override { return kSkinFile; }
 
  protected:
   DuiLib::CLabelUI* nowTime = nullptr;

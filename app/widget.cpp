@@ -2,7 +2,9 @@
 
 #include <iostream>
 #include <memory>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "almanac/almanac_store.h"
 #include "app/calendar_window.h"
@@ -11,13 +13,16 @@
 #include "grid/almanac_errors.h"
 #include "platform/executable_path.h"
 #include "platform/fatal_error.h"
+#include "platform/code_page.h"
 #include "platform/file_identity.h"
 #include "platform/local_clock.h"
 #include "platform/resource_folder.h"
 #include "platform/single_instance.h"
 #include "ui/host/display_scale.h"
 #include "ui/host/headless_host.h"
+#include "ui/dialog_builder.h"
 #include "ui/host/native_host.h"
+#include "ui/resource_path.h"
 #include "windows/memo_window.h"
 #include "windows/note_window.h"
 #include "windows/soft_box_window.h"
@@ -39,6 +44,14 @@ CalendarWindow* CreateMainWindow() {
     return nullptr;
   }
   return window;
+}
+
+// The fonts of the main window's skin, for the host to make ready while it starts (called on its thread,
+// so the path is worked out here).
+std::function<std::vector<FontSpec>()> MainSkinFonts() {
+  std::string const folder = SkinFolderPath(CPaintManagerUI::GetInstancePath(), CalendarWindow::kSkinFolder);
+  std::string const file = PathInsideFolder(folder, platform::WideToUtf8(CalendarWindow::kSkinFile)).value_or("");
+  return [file] { return CDialogBuilder::ReadFonts(file); };
 }
 
 std::string WindowIconFile() {
@@ -97,7 +110,7 @@ int Interactive(std::optional<double> scale) {
   if (!instance.Problem().empty()) {
     std::cerr << "wannianli: " << instance.Problem() << "; a second start would open a second widget\n";
   }
-  std::unique_ptr<IHost> host = CreateNativeHost(scale);
+  std::unique_ptr<IHost> host = CreateNativeHost(scale, MainSkinFonts());
   if (!host) return 1;  // the reason is on standard error
   InstallHost(host.get());
   int status = 1;

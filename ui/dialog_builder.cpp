@@ -229,6 +229,25 @@ CControlUI* CDialogBuilder::CreateFromString(std::string_view xml, const std::st
   return Builder(xml, name, callback, manager).Build();
 }
 
+std::vector<FontSpec> CDialogBuilder::ReadFonts(const std::string& file) {
+  platform::FileContents contents = platform::ReadRegularFile(file, kMaxSkinFileBytes);
+  pugi::xml_document doc;
+  if (contents.error != platform::FileReadError::None ||
+      !doc.load_buffer(contents.bytes.data(), contents.bytes.size(), pugi::parse_default, pugi::encoding_utf8)) {
+    return {};
+  }
+  std::vector<FontSpec> fonts;
+  for (pugi::xml_node node : doc.document_element().children("Font")) {
+    FontElement element;
+    for (pugi::xml_attribute attr : node.attributes()) {
+      ApplyFromTable<FontElement>(kFontAttributes, element, platform::Utf8ToWide(attr.name()),
+                                  platform::Utf8ToWide(attr.value()));
+    }
+    fonts.push_back(element.font);
+  }
+  return fonts;
+}
+
 std::unique_ptr<CControlUI> CDialogBuilder::CreateBuiltinControl(std::wstring_view element) {
   if (element == L"Control") return std::make_unique<CControlUI>();
   if (element == L"Label") return std::make_unique<CLabelUI>();

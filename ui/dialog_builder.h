@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "ui/render/canvas.h"
 #include "ui/ui_defs.h"
 
 namespace DuiLib {
@@ -28,6 +30,10 @@ class CDialogBuilder {
   // Builds from XML text; `name` stands for the file in messages.
   CControlUI* CreateFromString(std::string_view xml, const std::string& name, IDialogBuilderCallback* callback,
                                CPaintManagerUI* manager);
+
+  // The fonts a skin file declares (its <Font> elements), read without building anything and without a
+  // word on a problem (the build says it): none for a file that cannot be read or parsed.
+  static std::vector<FontSpec> ReadFonts(const std::string& file);
 
   // The control of a framework element name ("Button", "Label", ...), or null.
   static std::unique_ptr<CControlUI> CreateBuiltinControl(std::wstring_view elementName);

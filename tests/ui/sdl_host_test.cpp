@@ -249,6 +249,25 @@ TEST_F(SdlTimers, DestroyingAWindowStopsItsTimers) {
   EXPECT_TRUE(a.Of(WM_TIMER).empty());
 }
 
+// The loop's deadlines: a clock's tick keeps its place in the second, and ticks missed while the loop was
+// busy come as one.
+TEST(TimerSchedule, KeepsItsPaceAndDoesNotMakeUpMissedTicks) {
+  sdl::TimerSchedule timers;
+  EXPECT_FALSE(timers.MsUntilNext(0).has_value()) << "without timers the loop waits for events alone";
+  std::uint64_t const clock = timers.Start(1000, 0);
+  std::uint64_t const quick = timers.Start(300, 0);
+  EXPECT_EQ(timers.MsUntilNext(0), 300u);
+  EXPECT_TRUE(timers.TakeDue(299).empty());
+  EXPECT_EQ(timers.TakeDue(1004), (std::vector<std::uint64_t>{quick, clock})) << "in the order they fell due";
+  EXPECT_EQ(timers.MsUntilNext(1004), 300u) << "the quick one missed two ticks: its next is from now";
+  timers.Stop(quick);
+  EXPECT_EQ(timers.MsUntilNext(1004), 996u) << "the clock's next tick is at 2000, not 2004";
+  EXPECT_EQ(timers.TakeDue(5500), std::vector<std::uint64_t>{clock}) << "four missed ticks, one tick";
+  EXPECT_EQ(timers.MsUntilNext(5500), 1000u);
+  timers.Stop(clock);
+  EXPECT_EQ(timers.LiveCount(), 0u);
+}
+
 using SdlInput = SdlHostTest;
 
 TEST_F(SdlInput, PointerEventsReachTheirWindowAtClientPoints) {

@@ -165,5 +165,20 @@ TEST_F(BadSkinTest, SkinAttributesGoThroughTheSetters) {
   EXPECT_FALSE(lbl->SetAttribute(L"pos", L"1,2"));
 }
 
+// The fonts a skin declares, read ahead of the build (the host warms them while it starts): as the build
+// reads them, and nothing, quietly, for a file that cannot be read.
+TEST(SkinFonts, AreReadAsTheBuildReadsThem) {
+  std::string const dir = std::string(WANNIANLI_TEST_DATA_DIR) + "/skin/";
+  std::vector<FontSpec> const fonts = CDialogBuilder::ReadFonts(dir + "basic.xml");
+  CPaintManagerUI pm;
+  std::unique_ptr<CControlUI> root(CDialogBuilder().Create(dir + "basic.xml", nullptr, &pm));
+  ASSERT_FALSE(fonts.empty());
+  EXPECT_EQ(fonts.back(), pm.GetFont(1));
+  testing::internal::CaptureStderr();
+  EXPECT_TRUE(CDialogBuilder::ReadFonts(dir + "no_such_skin.xml").empty());
+  EXPECT_TRUE(CDialogBuilder::ReadFonts(dir + "malformed.xml").empty());
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
 }  // namespace
 }  // namespace uitest

@@ -4,6 +4,9 @@
 
 namespace DuiLib {
 
-std::unique_ptr<IHost> CreateNativeHost(std::optional<double> scale) { return std::make_unique<Win32Host>(scale); }
+// GDI+ needs no warm-up: the fonts are not asked for.
+std::unique_ptr<IHost> CreateNativeHost(std::optional<double> scale, std::function<std::vector<FontSpec>()>) {
+  return std::make_unique<Win32Host>(scale);
+}
 
 }  // namespace DuiLib

@@ -1,5 +1,6 @@
 #include "ui/host/sdl_host.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -53,7 +54,6 @@ HostSlot::~HostSlot() { slotTaken = false; }
 SdlHost::SdlHost(std::optional<double> scale)
     : m_scale(scale ? ClampScale(*scale) : DesktopScale()),
       m_eventType(SDL_RegisterEvents(1)),
-      m_timers(m_eventType),
       m_captionClicks(HintOr(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME, 500),
                       static_cast<int>(HintOr(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, 32))) {
   // SDL starts with text input on; here it waits for a text field to ask.
@@ -227,11 +227,7 @@ void SdlHost::SetTimer(HWND window, std::uintptr_t id, UINT elapseMs) {
   NativeWindow* w = Find(window);
   if (w == nullptr) return;
   KillTimer(window, id);
-  std::uint64_t serial = m_timers.Start(elapseMs);
-  if (serial == 0) {
-    std::fprintf(stderr, "wannianli: SDL cannot start a timer: %s\n", SDL_GetError());
-    return;
-  }
+  std::uint64_t const serial = m_timers.Start(elapseMs, SDL_GetTicks64());
   w->timers[id] = serial;
   m_timerOwners[serial] = {window, id};
 }
@@ -296,6 +292,32 @@ bool SdlHost::NextQueued(SDL_Event& event) {
   return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE && SDL_PollEvent(&event) == 1;
 }
 
+bool SdlHost::TickDueTimers() {
+  std::vector<std::uint64_t> const due = m_timers.TakeDue(SDL_GetTicks64());
+  for (std::uint64_t serial : due) {
+    // An earlier tick's handler may have stopped this timer or destroyed its window.
+    auto it = m_timerOwners.find(serial);
+    if (it != m_timerOwners.end() && m_timers.IsLive(serial)) Deliver(it->second.first, WM_TIMER, it->second.second, 0);
+  }
+  return !due.empty();
+}
+
+void SdlHost::WaitAndDispatch() {
+  SDL_Event event;
+  std::optional<std::uint64_t> wait = m_timers.MsUntilNext(SDL_GetTicks64());
+  // Wakes to look at the button again (nothing is queued when it comes up).
+  if (CaptionPressed()) wait = std::min<std::uint64_t>(wait.value_or(kCaptionPollMs), kCaptionPollMs);
+  int const got = wait ? SDL_WaitEventTimeout(&event, static_cast<int>(std::min<std::uint64_t>(*wait, 60'000)))
+                       : SDL_WaitEvent(&event);
+  if (got == 1) {
+    Dispatch(event);
+  } else if (!wait) {
+    // Not expected once SDL runs; waiting a little keeps a broken queue from spinning a core.
+    std::fprintf(stderr, "wannianli: SDL cannot wait for events: %s\n", SDL_GetError());
+    SDL_Delay(100);
+  }
+}
+
 void SdlHost::RunLoop(const std::function<bool()>& done) {
   SDL_Event event;
   while (!done()) {
@@ -305,18 +327,9 @@ void SdlHost::RunLoop(const std::function<bool()>& done) {
       Dispatch(event);
       continue;
     }
-    // Paint only when nothing else is queued, as a desktop message loop does.
-    if (PaintOne() || done()) continue;
-    if (CaptionPressed()) {
-      // Wakes to look at the button again (nothing is queued when it comes up).
-      if (SDL_WaitEventTimeout(&event, kCaptionPollMs) == 1) Dispatch(event);
-    } else if (SDL_WaitEvent(&event) == 1) {
-      Dispatch(event);
-    } else {
-      // Not expected once SDL runs; waiting a little keeps a broken queue from spinning a core.
-      std::fprintf(stderr, "wannianli: SDL cannot wait for events: %s\n", SDL_GetError());
-      SDL_Delay(100);
-    }
+    // Timers, then painting, only when nothing else is queued, as a desktop message loop does.
+    if (TickDueTimers() || PaintOne() || done()) continue;
+    WaitAndDispatch();
   }
 }
 
@@ -326,7 +339,7 @@ void SdlHost::RunUntilIdle() {
     m_graveyard.clear();
     if (NextQueued(event)) {
       Dispatch(event);
-    } else if (!PaintOne()) {
+    } else if (!TickDueTimers() && !PaintOne()) {
       return;
     }
   }

@@ -136,11 +136,7 @@ void SdlHost::DispatchWindowEvent(const SDL_WindowEvent& event) {
 
 void SdlHost::DispatchUserEvent(const SDL_UserEvent& event) {
   const auto serial = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(event.data1));
-  if (event.code == TimerBridge::kTickCode) {
-    if (m_timers.Accept(event) == 0) return;  // stopped after this tick was queued
-    auto it = m_timerOwners.find(serial);
-    if (it != m_timerOwners.end()) Deliver(it->second.first, WM_TIMER, it->second.second, 0);
-  } else if (event.code == kPostedCode) {
+  if (event.code == kPostedCode) {
     auto it = m_posted.find(serial);
     if (it == m_posted.end()) return;  // its window was destroyed
     Posted posted = it->second;

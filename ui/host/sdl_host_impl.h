@@ -6,8 +6,9 @@
 // * a press on a spot where OnNcHitTest answers HTCAPTION: SDL_SetWindowHitTest asks the window
 //   (WM_NCHITTEST) and the window manager moves the window; SDL reports only SDL_WINDOWEVENT_HIT_TEST,
 //   from which the host recognises a double click there (WM_NCLBUTTONDBLCLK).
-// * timers run on SDL's timer thread and come back as user events (sdl_timers.h); posted messages are
-//   user events too, so they keep their order with native input.
+// * timers are deadlines the loop waits for (timer_schedule.h); a due timer's WM_TIMER goes out when
+//   SDL's queue is empty, before painting. Posted messages are user events, so they keep their order with
+//   native input.
 // * WM_PAINT goes out when SDL's queue is empty; the frame is the window's framebuffer, and the painted part
 //   of it goes on the screen (SDL_UpdateWindowSurfaceRects).
 // * the mouse capture routes pointer events to the capturing window; SDL itself keeps the pointer
@@ -26,8 +27,8 @@
 #include "ui/host/host.h"
 #include "ui/host/sdl_handles.h"
 #include "ui/host/sdl_input.h"
-#include "ui/host/sdl_timers.h"
 #include "ui/host/sdl_window.h"
+#include "ui/host/timer_schedule.h"
 
 namespace DuiLib::sdl {
 
@@ -110,6 +111,10 @@ class SdlHost final : public IHost {
   void Deliver(HWND window, const std::optional<HostMessage>& message);
   bool NextQueued(SDL_Event& event);
   bool PaintOne();
+  // Sends WM_TIMER for every timer due now; false when none was.
+  bool TickDueTimers();
+  // Waits for an event or the next timer (or, while a caption is pressed, a short while) and dispatches it.
+  void WaitAndDispatch();
   void RunLoop(const std::function<bool()>& done);
   void PushUserEvent(Sint32 code, std::uint64_t serial);
 
@@ -135,7 +140,7 @@ class SdlHost final : public IHost {
   // After m_library: the desktop's scale is read once SDL knows its video driver.
   double m_scale;
   std::uint32_t m_eventType;
-  TimerBridge m_timers;
+  TimerSchedule m_timers;
   std::map<std::uintptr_t, std::unique_ptr<NativeWindow>> m_windows;
   // Destroyed windows wait here until the loop is between events: SDL may still be inside a call (a hit
   // test) for the window that its handler just destroyed.

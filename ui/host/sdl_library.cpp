@@ -38,7 +38,7 @@ Library::Library() {
   // Before SDL_Init: SDL's X11 driver chains its own handler to the one it finds, and puts that one back
   // when it quits — which is when a stale-window error is often flushed.
   KeepRunningOnXErrors();
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::string message = SDL_GetError();
     SDL_Quit();
     if (!driverChosen && !waylandNamed) throw std::runtime_error("cannot open the display " + std::string(x11) + " (DISPLAY)");
@@ -54,7 +54,7 @@ Library::Library() {
 }
 
 Library::~Library() {
-  // Joins SDL's timer thread: no timer callback runs after this.
+  // Closes the display connection; the host (and its windows) went first.
   SDL_Quit();
 }
 

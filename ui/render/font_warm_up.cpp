@@ -29,21 +29,24 @@ WarmUp& State() {
   return state;
 }
 
-// The canvas itself on a small frame, drawing Chinese, Latin and digits in the default faces: the same
-// language, options and fallback faces as every later canvas, so fontconfig's configuration and caches,
-// the CJK font's face and the common glyphs are ready for the first frame.
-void Warm() {
+// What the first frame draws most: the month's digits, lunar days and weekdays, the clock.
+constexpr wchar_t kWarmText[] = L"0123456789:- 初一二三四五六七八九十廿卅 正冬腊月闰年 星期日 宜忌";
+
+// The canvas itself, drawing the common characters in each font: the same language, options, faces and
+// font descriptions as every later canvas, so fontconfig's configuration and caches, each font's sorted
+// faces and the common glyphs are ready for the first frame.
+void Warm(std::function<std::vector<FontSpec>()> fonts, double scale) {
   onWarmUpThread = true;
   {
-    CairoFrame frame(64, 32);
-    for (int size : {12, 16}) {
-      for (bool bold : {false, true}) {
-        FontSpec font;
-        font.size = size;
-        font.bold = bold;
-        frame.Canvas().DrawText(RECT{0, 0, 64, 32}, L"二〇二六年腊月初八 宜忌 星期一 10:24:37", font, 0xFF000000,
-                                DT_SINGLELINE);
+    std::vector<FontSpec> wanted = fonts ? fonts() : std::vector<FontSpec>{};
+    if (wanted.empty()) {
+      for (int size : {12, 16}) {
+        for (bool bold : {false, true}) wanted.push_back(FontSpec{L"", size, bold, false, false});
       }
+    }
+    CairoFrame frame(640, 64, scale);
+    for (const FontSpec& font : wanted) {
+      frame.Canvas().DrawText(RECT{0, 0, 640, 64}, kWarmText, font, 0xFF000000, DT_SINGLELINE);
     }
   }
   State().map = PANGO_FONT_MAP(g_object_ref(pango_cairo_font_map_get_default()));
@@ -51,11 +54,11 @@ void Warm() {
 
 }  // namespace
 
-void StartFontWarmUp() {
+void StartFontWarmUp(std::function<std::vector<FontSpec>()> fonts, double scale) {
   WarmUp& state = State();
   std::lock_guard lock(state.mutex);
   if (state.thread.joinable() || state.map != nullptr) return;
-  state.thread = std::thread(Warm);
+  state.thread = std::thread(Warm, std::move(fonts), scale);
 }
 
 void FinishFontWarmUp() {
