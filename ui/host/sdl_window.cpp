@@ -43,6 +43,7 @@ POINT NativeWindow::ScreenFromDevice(int x, int y) const {
 }
 
 ICanvas* NativeWindow::BeginPaint() {
+  m_paintOpen = false;
   // The frame is drawn on the CPU, so it is drawn straight into the window's framebuffer (no GL texture
   // behind it: SDL_HINT_FRAMEBUFFER_ACCELERATION), which SDL puts on the screen by X MIT-SHM.
   SDL_Surface* surface = SDL_GetWindowSurface(m_window.get());
@@ -68,11 +69,14 @@ ICanvas* NativeWindow::BeginPaint() {
     }
     surface->userdata = this;
   }
+  m_paintOpen = true;
   return &m_frame->Canvas();
 }
 
 void NativeWindow::EndPaint(const std::vector<RECT>& painted) {
-  if (!m_frame) return;
+  // Only after a BeginPaint that gave a canvas: a frame whose surface SDL has dropped is never touched.
+  if (!m_paintOpen) return;
+  m_paintOpen = false;
   RECT const frame{0, 0, m_frame->Width(), m_frame->Height()};
   std::vector<SDL_Rect> parts;
   parts.reserve(painted.size());

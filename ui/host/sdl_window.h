@@ -58,6 +58,7 @@ class NativeWindow {
   WindowPtr m_window;
   std::unique_ptr<SurfaceFrame> m_frame;  // after m_window: goes before the surface it borrows
   bool m_framebufferProblemSaid = false;
+  bool m_paintOpen = false;  // BeginPaint gave a canvas that EndPaint has not finished yet
   std::uint32_t m_id = 0;
 };
 
