@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "ui/render/cairo_canvas.h"
 
@@ -165,6 +166,23 @@ TEST_F(CanvasTest, FramesReportPixelsAndFailToWriteWhereTheyCannot) {
   testing::internal::CaptureStderr();
   EXPECT_FALSE(frame.SavePng("/nonexistent/dir/out.png"));
   EXPECT_NE(testing::internal::GetCapturedStderr().find("/nonexistent/dir/out.png"), std::string::npos);
+}
+
+TEST(CairoFrameOverPixels, PaintsIntoTheLentRowsOnlyAndRefusesAStrideCairoCannotAddress) {
+  constexpr std::uint32_t kUntouched = 0x12345678;
+  std::vector<std::uint32_t> pixels(8 * 4, kUntouched);  // 4 rows of 8 words, 6 of them pixels
+  auto* memory = reinterpret_cast<std::uint8_t*>(pixels.data());
+  std::unique_ptr<CairoFrame> frame = CairoFrame::OverPixels(memory, 6, 4, 8 * 4, PixelLayout::opaqueRgb);
+  ASSERT_NE(frame, nullptr);
+  frame->Canvas().FillRect(RECT{0, 0, 6, 4}, 0xFF3366CC);
+  frame->Flush();
+  EXPECT_EQ(pixels[8 + 1] & 0xFFFFFF, 0x3366CCu);
+  EXPECT_EQ(frame->Pixel(1, 1), 0xFF3366CCu);  // opaque, whatever the unused byte holds
+  EXPECT_EQ(pixels[8 + 6], kUntouched);        // past the row's pixels
+  frame.reset();
+  EXPECT_EQ(pixels[8 + 1] & 0xFFFFFF, 0x3366CCu);  // the memory stays as painted
+  EXPECT_EQ(CairoFrame::OverPixels(memory, 6, 4, 6 * 4 + 2, PixelLayout::premultipliedArgb), nullptr);
+  EXPECT_EQ(CairoFrame::OverPixels(memory, 6, 4, 5 * 4, PixelLayout::premultipliedArgb), nullptr);
 }
 
 }  // namespace

@@ -42,12 +42,14 @@ class SdlFramework : public SdlHostTest {
     window.DestroyWindow();
     SdlHostTest::TearDown();
   }
-  // A pixel of what the window shows now, read back from its renderer as 0xAARRGGBB.
+  // A pixel of what the window shows now, read back from its framebuffer as 0xAARRGGBB.
   DWORD Shown(int x, int y) {
-    SDL_Renderer* renderer = SDL_GetRenderer(host->SdlWindowOf(window.GetHWND()));
-    SDL_Rect one{x, y, 1, 1};
+    SDL_Surface* shown = SDL_GetWindowSurface(host->SdlWindowOf(window.GetHWND()));
+    EXPECT_NE(shown, nullptr) << SDL_GetError();
+    if (shown == nullptr) return 0;
+    auto const* at = static_cast<const std::uint8_t*>(shown->pixels) + y * shown->pitch + x * shown->format->BytesPerPixel;
     DWORD pixel = 0;
-    EXPECT_EQ(SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4), 0) << SDL_GetError();
+    EXPECT_EQ(SDL_ConvertPixels(1, 1, shown->format->format, at, shown->pitch, SDL_PIXELFORMAT_ARGB8888, &pixel, 4), 0);
     return pixel | 0xFF000000;
   }
 
@@ -74,6 +76,14 @@ TEST_F(SdlFramework, AClickThroughSdlEventsRaisesClickAndRepaints) {
 }
 
 
+TEST_F(SdlFramework, AResizedWindowIsPaintedWholeIntoItsNewFramebuffer) {
+  window.ResizeClient(200, 120);
+  host->RunUntilIdle();
+  EXPECT_EQ(SDL_GetWindowSurface(host->SdlWindowOf(window.GetHWND()))->w, 200);
+  EXPECT_EQ(Shown(5, 5), 0xFF3366CCu);
+  EXPECT_EQ(Shown(190, 110), 0xFF3366CCu);  // only the new surface has this pixel
+  EXPECT_EQ(Shown(120, 55), 0xFFCC2222u);
+}
 
 // The confirmation box on the SDL host: `press` is sent to the box once it runs.
 int AnswerBox(SdlHost& host, PanelWindow& owner, const std::function<void(HWND box)>& press) {

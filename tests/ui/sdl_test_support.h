@@ -1,5 +1,5 @@
 #pragma once
-// The SDL host on SDL's dummy video driver: real SDL windows, renderers, timers and event queue, but no
+// The SDL host on SDL's dummy video driver: real SDL windows, framebuffers, timers and event queue, but no
 // display, so these tests run anywhere. Input is fed as synthetic SDL events through SDL's own queue.
 #include <gtest/gtest.h>
 

@@ -38,8 +38,8 @@
 //     repaint                 WM_PAINT once the queue is empty and the window was invalidated
 // * On WM_PAINT the framework calls BeginPaint, repaints what changed on the returned canvas (the frame
 //   keeps the rest from the last paint; a new or resized frame is painted whole) and calls EndPaint with
-//   those rectangles, which shows them (SDL: the changed sub-rectangle of the streaming texture is
-//   uploaded; Win32: the region was invalidated with InvalidateWindowRect and is painted within).
+//   those rectangles, which shows them (SDL: the frame is the window's framebuffer, and those rectangles of
+//   it go on the screen; Win32: the region was invalidated with InvalidateWindowRect and is painted within).
 // * Windows are borderless: the outer rectangle is the client area placed on the screen.
 // * Every coordinate at this seam is in logical pixels (ui/device_scale.h): client points, window sizes and
 //   screen places alike. A host whose window has a display scale (GetWindowScale) makes the native window

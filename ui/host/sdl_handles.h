@@ -14,16 +14,8 @@ struct WindowDeleter {
     SDL_DestroyWindow(window);
   }
 };
-struct RendererDeleter {
-  void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
-};
-struct TextureDeleter {
-  void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
-};
 
 using WindowPtr = std::unique_ptr<SDL_Window, WindowDeleter>;
-using RendererPtr = std::unique_ptr<SDL_Renderer, RendererDeleter>;
-using TexturePtr = std::unique_ptr<SDL_Texture, TextureDeleter>;
 
 // The SDL library itself: initialised for video, events and timers while this object lives. SDL is
 // process-wide state, so at most one lives at a time.

@@ -216,7 +216,7 @@ void SdlHost::InvalidateWindow(HWND window) {
 
 ICanvas* SdlHost::BeginPaint(HWND window) {
   NativeWindow* w = Find(window);
-  return w != nullptr ? &w->BeginPaint() : nullptr;
+  return w != nullptr ? w->BeginPaint() : nullptr;
 }
 
 void SdlHost::EndPaint(HWND window, const std::vector<RECT>& painted) {

@@ -9,7 +9,8 @@
 // * timers are deadlines the loop waits for (timer_schedule.h); a due timer's WM_TIMER goes out when
 //   SDL's queue is empty, before painting. Posted messages are user events, so they keep their order with
 //   native input.
-// * WM_PAINT goes out when SDL's queue is empty; the painted part of the frame goes up into the texture.
+// * WM_PAINT goes out when SDL's queue is empty; the frame is the window's framebuffer, and the painted part
+//   of it goes on the screen (SDL_UpdateWindowSurfaceRects).
 // * the mouse capture routes pointer events to the capturing window; SDL itself keeps the pointer
 //   grabbed while a button is held.
 // * SDL's text input is one for the process: it is on while the window with the keyboard has a text field

@@ -10,7 +10,8 @@ Library::Library() {
   // The program decides when to quit (PostQuitMessage); closing the last window must not end it behind
   // the framework's back. A signal still arrives as SDL_QUIT.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-  // The window framebuffer without a GL texture behind it (see NativeWindow: software frames).
+  // The window framebuffer in plain memory, without a GL texture behind it: frames are painted into it
+  // (NativeWindow::BeginPaint).
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // A desktop widget is no full-screen game: the compositor keeps drawing it (shadows, transparency).
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");

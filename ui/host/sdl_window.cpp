@@ -1,6 +1,7 @@
 #include "ui/host/sdl_window.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -21,11 +22,7 @@ NativeWindow::NativeWindow(IHostClient* owner, const NativeWindowParams& params,
   m_id = SDL_GetWindowID(m_window.get());
   // The window manager keeps an owned window above its owner.
   if (parent != nullptr) SDL_SetWindowModalFor(m_window.get(), parent);
-  // The frame is drawn on the CPU already and shown with one full blit: the software renderer over the
-  // window's own framebuffer is all it needs, and it follows resizes on every X server (the GL path on a
-  // server without direct rendering, Xvfb or a remote display, keeps drawing at the first size).
-  m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
-  if (!m_renderer) throw std::runtime_error(std::string("SDL cannot draw into a window: ") + SDL_GetError());
+  // The framebuffer comes with the first paint: sizing the new window would only make SDL drop it again.
 }
 
 void NativeWindow::SetLogicalRect(const RECT& logical) {
@@ -45,59 +42,59 @@ POINT NativeWindow::ScreenFromDevice(int x, int y) const {
   return POINT{rect.left + client.x, rect.top + client.y};
 }
 
-ICanvas& NativeWindow::BeginPaint() {
-  int width = std::max(1, deviceRect.Width());
-  int height = std::max(1, deviceRect.Height());
-  if (!m_frame || m_frame->Width() != width || m_frame->Height() != height) {
-    m_frame = std::make_unique<CairoFrame>(width, height, scale);
+ICanvas* NativeWindow::BeginPaint() {
+  m_paintOpen = false;
+  // The frame is drawn on the CPU, so it is drawn straight into the window's framebuffer (no GL texture
+  // behind it: SDL_HINT_FRAMEBUFFER_ACCELERATION), which SDL puts on the screen by X MIT-SHM.
+  SDL_Surface* surface = SDL_GetWindowSurface(m_window.get());
+  if (surface == nullptr) {
+    if (!m_framebufferProblemSaid) {
+      std::fprintf(stderr, "wannianli: SDL gives a window no framebuffer: %s\n", SDL_GetError());
+    }
+    m_framebufferProblemSaid = true;
+    return nullptr;
   }
-  return m_frame->Canvas();
+  // SDL frees the surface it has invalidated (a resize) when it makes the next, which may come at the same
+  // address: the mark, which a new surface lacks, tells them apart.
+  if (!m_frame || m_frame->Target() != surface || surface->userdata != this) {
+    try {
+      // Made before the old frame goes, so that the framework sees a new canvas and paints it whole.
+      auto fresh = std::make_unique<SurfaceFrame>(surface, scale);
+      m_frame = std::move(fresh);
+    } catch (const std::exception& error) {
+      if (!m_framebufferProblemSaid) std::fprintf(stderr, "wannianli: %s\n", error.what());
+      m_framebufferProblemSaid = true;
+      m_frame.reset();
+      return nullptr;
+    }
+    surface->userdata = this;
+  }
+  m_paintOpen = true;
+  return &m_frame->Canvas();
 }
 
 void NativeWindow::EndPaint(const std::vector<RECT>& painted) {
-  if (!m_frame) return;
-  m_frame->Flush();
-  bool whole = false;
-  if (!m_texture || m_textureWidth != m_frame->Width() || m_textureHeight != m_frame->Height()) {
-    whole = true;
-    // cairo's ARGB32 words are SDL's ARGB8888: the frame goes up as it is.
-    m_texture.reset(SDL_CreateTexture(m_renderer.get(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                      m_frame->Width(), m_frame->Height()));
-    if (!m_texture) {
-      SDL_Log("SDL cannot make a texture: %s", SDL_GetError());
-      return;
-    }
-    // The window is opaque: the frame's alpha must not blend with whatever the renderer cleared to.
-    SDL_SetTextureBlendMode(m_texture.get(), SDL_BLENDMODE_NONE);
-    m_textureWidth = m_frame->Width();
-    m_textureHeight = m_frame->Height();
-  }
-  if (whole) {
-    SDL_UpdateTexture(m_texture.get(), nullptr, m_frame->Data(), m_frame->Stride());
-    Present();
-    return;
-  }
-  // Only what was painted goes up (a clock tick: the clock's label), into the texture and from there into
-  // the software renderer's back buffer, the window's own framebuffer, which keeps the rest of the last
-  // frame (an expose or a show copies the whole texture again: Present).
+  // Only after a BeginPaint that gave a canvas: a frame whose surface SDL has dropped is never touched.
+  if (!m_paintOpen) return;
+  m_paintOpen = false;
   RECT const frame{0, 0, m_frame->Width(), m_frame->Height()};
+  std::vector<SDL_Rect> parts;
+  parts.reserve(painted.size());
   for (const RECT& part : painted) {
     RECT const d = IntersectRects(ToDeviceOutward(part, scale), frame);
-    if (d.IsEmpty()) continue;
-    SDL_Rect const area{d.left, d.top, d.Width(), d.Height()};
-    const std::uint8_t* first = m_frame->Data() + static_cast<std::ptrdiff_t>(d.top) * m_frame->Stride() +
-                                 static_cast<std::ptrdiff_t>(d.left) * 4;
-    SDL_UpdateTexture(m_texture.get(), &area, first, m_frame->Stride());
-    SDL_RenderCopy(m_renderer.get(), m_texture.get(), &area, &area);
+    if (!d.IsEmpty()) parts.push_back(SDL_Rect{d.left, d.top, d.Width(), d.Height()});
   }
-  SDL_RenderPresent(m_renderer.get());
+  m_frame->Finish(parts);
+  // Only what was painted goes up (a clock tick: the clock's label); the window keeps the rest.
+  if (!visible || parts.empty()) return;
+  if (SDL_UpdateWindowSurfaceRects(m_window.get(), parts.data(), static_cast<int>(parts.size())) != 0) {
+    SDL_Log("SDL cannot show a frame: %s", SDL_GetError());
+  }
 }
 
 bool NativeWindow::Present() {
-  if (!m_texture) return false;
-  SDL_RenderCopy(m_renderer.get(), m_texture.get(), nullptr, nullptr);
-  SDL_RenderPresent(m_renderer.get());
-  return true;
+  // After a resize SDL refuses the surface it has dropped; the next paint takes the new one.
+  return m_frame && SDL_UpdateWindowSurface(m_window.get()) == 0;
 }
 
 }  // namespace DuiLib::sdl

@@ -1,6 +1,6 @@
 #pragma once
-// One native window of the SDL host: a borderless SDL window, its renderer, the streaming texture that
-// shows frames, and the cairo frame the framework paints into.
+// One native window of the SDL host: a borderless SDL window and the frame the framework paints into, which
+// is the window's own framebuffer (SurfaceFrame over SDL_GetWindowSurface).
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -9,7 +9,7 @@
 #include "ui/host/host.h"
 #include "ui/host/sdl_handles.h"
 #include "ui/host/sdl_input.h"
-#include "ui/render/cairo_canvas.h"
+#include "ui/host/sdl_surface_frame.h"
 
 namespace DuiLib::sdl {
 
@@ -22,12 +22,14 @@ class NativeWindow {
   SDL_Window* Sdl() const { return m_window.get(); }
   std::uint32_t Id() const { return m_id; }
 
-  // A canvas of the window's size (the frame is remade when the size changed).
-  ICanvas& BeginPaint();
-  // Uploads the painted rectangles (logical) of the frame into the texture and shows it; a new texture
-  // gets the whole frame.
+  // The canvas of the window's framebuffer. A new frame (painted whole) once SDL has made a new surface (after
+  // a resize); null, said once on standard error, when SDL gives the window no framebuffer.
+  ICanvas* BeginPaint();
+  // Shows the painted rectangles (logical) of the frame. Not while the window is hidden: X keeps nothing
+  // drawn on an unmapped window, and showing it presents the whole frame.
   void EndPaint(const std::vector<RECT>& painted);
-  // Shows the last frame again (after an expose); false when there is none yet.
+  // Shows the whole frame again (after a show or an expose); false when there is nothing to show (no frame
+  // yet, or SDL has dropped the surface since): the window needs a paint then.
   bool Present();
 
   // Places and sizes: `rect` in logical pixels, as the framework sees it; `deviceRect` as SDL and the
@@ -54,11 +56,9 @@ class NativeWindow {
 
  private:
   WindowPtr m_window;
-  RendererPtr m_renderer;
-  TexturePtr m_texture;
-  int m_textureWidth = 0;
-  int m_textureHeight = 0;
-  std::unique_ptr<CairoFrame> m_frame;
+  std::unique_ptr<SurfaceFrame> m_frame;  // after m_window: goes before the surface it borrows
+  bool m_framebufferProblemSaid = false;
+  bool m_paintOpen = false;  // BeginPaint gave a canvas that EndPaint has not finished yet
   std::uint32_t m_id = 0;
 };
 

@@ -300,17 +300,36 @@ class CairoCanvas final : public ICanvas {
 }  // namespace
 
 struct CairoFrame::Impl {
+  Impl(cairo_surface_t* image, double frameScale) : surface(image), scale(ClampScale(frameScale)) {
+    cr.reset(cairo_create(surface.get()));
+    canvas = std::make_unique<CairoCanvas>(cr.get(), scale);
+  }
   std::unique_ptr<cairo_surface_t, CairoDeleter> surface;
   std::unique_ptr<cairo_t, CairoDeleter> cr;
   std::unique_ptr<CairoCanvas> canvas;
-  double scale = 1.0;
+  double scale;
 };
 
-CairoFrame::CairoFrame(int width, int height, double scale) : m_impl(std::make_unique<Impl>()) {
-  m_impl->scale = ClampScale(scale);
-  m_impl->surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(1, width), std::max(1, height)));
-  m_impl->cr.reset(cairo_create(m_impl->surface.get()));
-  m_impl->canvas = std::make_unique<CairoCanvas>(m_impl->cr.get(), m_impl->scale);
+CairoFrame::CairoFrame(Made, std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
+
+CairoFrame::CairoFrame(int width, int height, double scale)
+    : CairoFrame(Made{}, std::make_unique<Impl>(
+          cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(1, width), std::max(1, height)), scale)) {}
+
+std::unique_ptr<CairoFrame> CairoFrame::OverPixels(std::uint8_t* pixels, int width, int height, int stride,
+                                                   PixelLayout layout, double scale) {
+  cairo_format_t const format = layout == PixelLayout::opaqueRgb ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
+  if (pixels == nullptr || width < 1 || height < 1 || stride % 4 != 0 ||
+      stride < cairo_format_stride_for_width(format, width)) {
+    return nullptr;
+  }
+  // cairo and pixman only read and write inside the rows; the memory stays the caller's.
+  cairo_surface_t* image = cairo_image_surface_create_for_data(pixels, format, width, height, stride);
+  if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(image);
+    return nullptr;
+  }
+  return std::make_unique<CairoFrame>(Made{}, std::make_unique<Impl>(image, scale));
 }
 
 CairoFrame::~CairoFrame() = default;
@@ -331,6 +350,7 @@ DWORD CairoFrame::Pixel(int x, int y) {
   if (x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
   const std::uint8_t* row = Data() + static_cast<std::ptrdiff_t>(y) * Stride();
   std::uint32_t p = reinterpret_cast<const std::uint32_t*>(row)[x];
+  if (cairo_image_surface_get_format(m_impl->surface.get()) == CAIRO_FORMAT_RGB24) return p | 0xFF000000u;
   std::uint32_t a = p >> 24;
   if (a == 0) return 0;
   auto channel = [&](int shift) { return std::min<std::uint32_t>(255, ((p >> shift) & 0xFF) * 255 / a); };
