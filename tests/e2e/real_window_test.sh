@@ -7,7 +7,8 @@
 #     and expects exit status 0;
 #   real_window_test.sh PATH/TO/wannianli wm-close
 #     under a window manager (openbox), closes the widget with Alt+F4 and expects exit status 0 and nothing
-#     on standard error;
+#     on standard error; with no session bus, the widget must not have started dbus-launch (a dbus-launch
+#     first on PATH that leaves a mark stands in for it);
 #   real_window_test.sh PATH/TO/wannianli first-click
 #     under openbox, another window (xclock) takes the focus, then one click on "next month" must change
 #     the grid: the click that activates the widget acts too;
@@ -72,6 +73,13 @@ fi
 
 export SDL_NO_SIGNAL_HANDLERS=1 WANNIANLI_NO_POWEROFF=1
 mkdir -m 700 "$work/runtime" "$work/config"
+if [ "$mode" = wm-close ]; then
+  mkdir "$work/bin"
+  printf '#!/bin/sh\ntouch "%s/dbus-launch-ran"\nexit 1\n' "$work" >"$work/bin/dbus-launch"
+  chmod +x "$work/bin/dbus-launch"
+  export PATH=$work/bin:$PATH
+  unset DBUS_SESSION_BUS_ADDRESS
+fi
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 
 # The shown window, by its X11 class (a search may also meet windows SDL makes and drops while it starts).
@@ -109,7 +117,8 @@ if [ "$mode" = wm-close ]; then
   done
   finish "Alt+F4"
   [ ! -s "$work/stderr" ] || fail "closing printed: $(cat "$work/stderr")"
-  echo "real window test: closed by the window manager with status 0, nothing printed"
+  [ ! -e "$work/dbus-launch-ran" ] || fail "the widget started dbus-launch to make itself a session bus"
+  echo "real window test: closed by the window manager with status 0, nothing printed, no bus started"
   exit 0
 fi
 
