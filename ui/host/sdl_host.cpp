@@ -295,9 +295,9 @@ bool SdlHost::NextQueued(SDL_Event& event) {
 bool SdlHost::TickDueTimers() {
   std::vector<std::uint64_t> const due = m_timers.TakeDue(SDL_GetTicks64());
   for (std::uint64_t serial : due) {
-    // An earlier tick's handler may have stopped this timer or destroyed its window.
+    // An earlier tick's handler may have stopped this timer or destroyed its window (either forgets its owner).
     auto it = m_timerOwners.find(serial);
-    if (it != m_timerOwners.end() && m_timers.IsLive(serial)) Deliver(it->second.first, WM_TIMER, it->second.second, 0);
+    if (it != m_timerOwners.end()) Deliver(it->second.first, WM_TIMER, it->second.second, 0);
   }
   return !due.empty();
 }

@@ -17,7 +17,6 @@ class TimerSchedule {
   // Starts a periodic timer of `intervalMs` (at least 1); returns its serial, never 0.
   std::uint64_t Start(std::uint32_t intervalMs, std::uint64_t nowMs);
   void Stop(std::uint64_t serial);
-  bool IsLive(std::uint64_t serial) const { return m_timers.contains(serial); }
   std::size_t LiveCount() const { return m_timers.size(); }
   // How long the loop may wait before a timer is due (0: one is due now); nothing without timers.
   std::optional<std::uint64_t> MsUntilNext(std::uint64_t nowMs) const;
