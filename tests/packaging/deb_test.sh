@@ -15,9 +15,11 @@ trap 'rm -rf "$root"' EXIT
 fail() { echo "deb test: $*" >&2; exit 1; }
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for library in libsdl2 libcairo2 libpango libsqlite3 libpugixml libical fonts-wqy-microhei; do
+for library in libx11-6 libxi6 libcairo2 libpango libsqlite3 libpugixml libical fonts-wqy-microhei; do
   [[ $depends == *$library* ]] || fail "Depends lacks $library: $depends"
 done
+# SDL is linked in, X11 only: Debian's libSDL2 would bring its audio and Wayland libraries back.
+[[ $depends != *libsdl2* ]] || fail "Depends names libsdl2: $depends"
 dpkg-deb -x "$deb" "$root"
 program=$root/usr/bin/wannianli
 [ "$("$program" --version)" = "wannianli $version" ] || fail "the package holds another version: $("$program" --version)"
