@@ -12,7 +12,9 @@ namespace {
 constexpr std::uintptr_t kRequestTimer = std::numeric_limits<std::uintptr_t>::max() - 3;
 // A request is looked for on every timer tick the window gets anyway (the clock's, once a second), so a
 // second start is answered within a second and waiting for one wakes the idle widget no more often: a
-// timer of its own at 250 ms cost more than the clock itself. This one only backs the others up.
+// timer of its own at 250 ms cost more than the clock itself. This one only backs the others up: every
+// other tick pushes it back, so it fires only when nothing else has ticked for that long (a skin without
+// the clock) and never wakes the widget between two ticks of the clock.
 constexpr UINT kRequestPollMs = 5000;
 
 }  // namespace
@@ -38,7 +40,9 @@ LRESULT RaiseOnRequest::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM, bool& h
   if (uMsg != WM_TIMER) return 0;
   handled = wParam == kRequestTimer;  // other ticks go on to their owners
   IHost* host = CurrentHost();
-  if (host != nullptr && instance.TakeRaiseRequest()) {
+  if (host == nullptr) return 0;
+  if (!handled) host->SetTimer(handle, kRequestTimer, kRequestPollMs);  // restarts it
+  if (instance.TakeRaiseRequest()) {
     host->ShowNativeWindow(handle, true, true);
     host->RaiseWindow(handle);
   }
