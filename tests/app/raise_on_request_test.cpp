@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
+#include <random>
+#include <optional>
+#include <string>
 
 #include "tests/ui/ui_test_support.h"
 
@@ -24,18 +29,37 @@ class BackupTicks : public IMessageFilterUI {
   int count = 0;
 };
 
+// The claim's lock and socket go into a runtime folder of the test's own (short: a socket path has a limit).
 class RaiseOnRequestTest : public uitest::UiTest {
  protected:
   void SetUp() override {
     UiTest::SetUp();
     CPaintManagerUI::SetInstancePath(WANNIANLI_SOURCE_DIR "/tests/ui/data");
+#if !defined(_WIN32)
+    if (const char* previous = std::getenv("XDG_RUNTIME_DIR")) previousRuntime = previous;
+    std::filesystem::create_directories(runtime);
+    setenv("XDG_RUNTIME_DIR", runtime.string().c_str(), 1);
+#endif
   }
+  void TearDown() override {
+#if !defined(_WIN32)
+    if (previousRuntime) setenv("XDG_RUNTIME_DIR", previousRuntime->c_str(), 1);
+    else unsetenv("XDG_RUNTIME_DIR");
+#endif
+    std::error_code ignored;
+    std::filesystem::remove_all(runtime, ignored);
+    UiTest::TearDown();
+  }
+
+  std::filesystem::path const runtime =
+      std::filesystem::temp_directory_path() / ("wl-raise-" + std::to_string(std::random_device{}()));
+  std::optional<std::string> previousRuntime;
 };
 
 TEST_F(RaiseOnRequestTest, AnsweredOnTheClocksTickAndTheBackupNeverWakesBetweenTicks) {
-  platform::InstanceIdentity const identity{"wannianli-raise-test", L"TestWindow", L"TestWindow"};
+  platform::InstanceIdentity const identity{"raise-test", L"TestWindow", L"TestWindow"};
   platform::SingleInstance first(identity);
-  if (!first.ListensForRequests()) GTEST_SKIP() << "no request socket here (Windows raises the window itself)";
+  if (!first.ListensForRequests()) GTEST_SKIP() << "no request socket here (Windows raises the window itself): " << first.Problem();
   uitest::TestWindow window(L"basic.xml");
   HWND const handle = window.Open();
   BackupTicks backup;
