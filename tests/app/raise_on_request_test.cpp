@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
-#include <random>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "tests/ui/ui_test_support.h"
@@ -59,7 +59,9 @@ class RaiseOnRequestTest : public uitest::UiTest {
 TEST_F(RaiseOnRequestTest, AnsweredOnTheClocksTickAndTheBackupNeverWakesBetweenTicks) {
   platform::InstanceIdentity const identity{"raise-test", L"TestWindow", L"TestWindow"};
   platform::SingleInstance first(identity);
-  if (!first.ListensForRequests()) GTEST_SKIP() << "no request socket here (Windows raises the window itself): " << first.Problem();
+  if (!first.ListensForRequests()) {
+    GTEST_SKIP() << "no request socket here (Windows raises the window itself): " << first.Problem();
+  }
   uitest::TestWindow window(L"basic.xml");
   HWND const handle = window.Open();
   BackupTicks backup;
